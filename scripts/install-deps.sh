@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing QuortTrans needs.
+# Does nothing when all of them are present.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake g++ ninja-build ccache pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
+  libqt6opengl6-dev libgl-dev
+  # the office suite the exports drive
+  libreoffice-core-nogui libreoffice-writer-nogui libreoffice-calc-nogui
+  libreoffice-impress-nogui libreoffice-dev
+  # tests
+  libgtest-dev xvfb xauth poppler-utils x11-utils imagemagick
+  # fuzzing the file readers
+  clang libclang-rt-14-dev
+  # fonts so pages and screen pictures show real text
+  fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "settings/languagefile.h"
+#include "settingsvalues.h"
+#include "userdata/options.h"
+
+#include <QDate>
+#include <QString>
+
+// The program-wide values every part of the program reads: the one shared module.
+// Owned by the application for the whole run and handed to whoever needs it.
+struct ProgramState {
+    static constexpr int LinkGroupSize = 30;
+    static constexpr int LinkGroupCount = 5;
+    static constexpr int ExportOpacity = 205;
+    static constexpr int NormalOpacity = 255;
+
+    // A date as the link table stores it: YYYY-MM-DD.
+    static QString dateText(const QDate &date);
+
+    QString todayText = dateText(QDate::currentDate());
+    int pictureCounter = 0;
+    Options options;
+    SettingsValues settings;
+    LanguageFile language;
+};

@@ -1,0 +1,47 @@
+#include "linktable.h"
+
+#include "settings/languagefile.h"
+
+LinkTable::LinkTable(const ProgramFolder &folder)
+    : m_folder(folder)
+    , m_titles(folder.path(QStringLiteral("Links/Links.Bok"))) {}
+
+WriteResult LinkTable::readTitles(const LanguageFile &language) {
+    return m_titles.read(language.caption(34));
+}
+
+void LinkTable::applyColumnTitles(const LanguageFile &language) {
+    m_model.setColumnTitles({language.caption(64), language.caption(65), QString(),
+                             language.caption(67), language.caption(68), language.caption(69),
+                             language.caption(73)});
+}
+
+QString LinkTable::groupFilePath(int group) const {
+    return m_folder.path(QStringLiteral("Links/Links.") +
+                         QStringLiteral("%1").arg(group, 3, 10, QLatin1Char('0')));
+}
+
+void LinkTable::setCurrentGroup(int group) {
+    if (group >= 0 && group < GroupCount)
+        m_currentGroup = group;
+}
+
+void LinkTable::readTable(int minRows) {
+    m_model.readGroup(groupFilePath(m_currentGroup), m_titles.count(m_currentGroup + 1), minRows);
+}
+
+WriteResult LinkTable::saveTable() {
+    const auto outcome = m_model.saveGroup(groupFilePath(m_currentGroup));
+    if (!outcome.result)
+        return outcome.result;
+    m_titles.setCount(m_currentGroup + 1, outcome.count);
+    return saveTitle();
+}
+
+WriteResult LinkTable::saveTitle() {
+    if (!m_pendingTitle.isEmpty()) {
+        m_titles.setTitle(m_currentGroup + 1, m_pendingTitle);
+        m_pendingTitle.clear();
+    }
+    return m_titles.save();
+}

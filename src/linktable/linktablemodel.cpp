@@ -1,0 +1,103 @@
+#include "linktablemodel.h"
+
+#include "linkgroupfile.h"
+
+#include <algorithm>
+
+const QString LinkTableModel::Mask = QStringLiteral("********");
+
+LinkTableModel::LinkTableModel(QObject *parent)
+    : QAbstractTableModel(parent) {}
+
+void LinkTableModel::setColumnTitles(const QStringList &titles) {
+    m_titles = titles;
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+}
+
+void LinkTableModel::readGroup(const QString &path, int count, int minRows) {
+    beginResetModel();
+    m_count = std::max(count, 0);
+    m_entries = LinkGroupFile::read(path, m_count).value_or(QList<LinkEntry>());
+    const int rows = std::max(minRows - 1, m_count);
+    m_entries.resize(rows);
+    endResetModel();
+}
+
+LinkTableModel::SaveOutcome LinkTableModel::saveGroup(const QString &path) {
+    QList<LinkEntry> links = m_entries.mid(0, m_count);
+    std::stable_sort(links.begin(), links.end(), [](const LinkEntry &a, const LinkEntry &b) {
+        return QString::compare(a.name, b.name, Qt::CaseSensitive) < 0;
+    });
+    links.erase(std::remove_if(links.begin(), links.end(),
+                               [](const LinkEntry &e) { return e.name.isEmpty(); }),
+                links.end());
+
+    SaveOutcome outcome{LinkGroupFile::write(path, links), static_cast<int>(links.size())};
+    if (!outcome.result)
+        return outcome;
+
+    beginResetModel();
+    const int rows = static_cast<int>(m_entries.size());
+    m_entries = links;
+    m_entries.resize(std::max<qsizetype>(rows, links.size()));
+    m_count = outcome.count;
+    endResetModel();
+    return outcome;
+}
+
+LinkEntry LinkTableModel::entry(int row) const {
+    return m_entries.value(row);
+}
+
+void LinkTableModel::setEntry(int row, const LinkEntry &entry) {
+    if (row < 0 || row >= m_entries.size())
+        return;
+    m_entries[row] = entry;
+    Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+int LinkTableModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_entries.size());
+}
+
+int LinkTableModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant LinkTableModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || index.row() >= m_entries.size())
+        return {};
+    if (role == Qt::TextAlignmentRole && index.column() == NumberColumn)
+        return int(Qt::AlignCenter);
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    const LinkEntry &e = m_entries[index.row()];
+    switch (index.column()) {
+    case NumberColumn:
+        // Rows the file could not fill stay blank, number included.
+        return index.row() < m_count && !e.isBlank() ? QString::number(index.row() + 1) : QString();
+    case NameColumn:
+        return e.name;
+    case AddressColumn:
+        return e.address;
+    case FreeTextColumn:
+        return e.freeText;
+    case PrivateColumn:
+        return e.privateText.isEmpty() ? QString() : Mask;
+    case ShownAddressColumn:
+        return e.shownAddress;
+    case DateColumn:
+        return e.dateAdded;
+    }
+    return {};
+}
+
+QVariant LinkTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    if (role == Qt::DisplayRole)
+        return m_titles.value(section);
+    return {};
+}

@@ -1,0 +1,143 @@
+#include "languagefile.h"
+
+#include "text/numericvalue.h"
+#include "text/programfolder.h"
+#include "text/textfile.h"
+
+namespace {
+
+const QString PairSeparator = QStringLiteral(":=:");
+
+QString trimSpaces(const QString &line) {
+    qsizetype begin = 0;
+    qsizetype end = line.size();
+    while (begin < end && line[begin] == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && line[end - 1] == QLatin1Char(' '))
+        --end;
+    return line.mid(begin, end - begin);
+}
+
+using TextSetting = QString LanguageSettings::*;
+
+struct TextSettingKey {
+    const char *key;
+    TextSetting member;
+};
+
+// START_PAGE ... TRANSLATOR_PATH take the text after the first "=" as it stands.
+const TextSettingKey TextSettingKeys[] = {
+    {"START_PAGE", &LanguageSettings::startPage},
+    {"SEARCH_URL", &LanguageSettings::searchUrl},
+    {"SEARCH_DESCR", &LanguageSettings::searchDescr},
+    {"DICTIONARY_URL", &LanguageSettings::dictionaryUrl},
+    {"DICTIONARY_DESCR", &LanguageSettings::dictionaryDescr},
+    {"MAP_URL", &LanguageSettings::mapUrl},
+    {"MAP_DESCR", &LanguageSettings::mapDescr},
+    {"SOCIAL_URL", &LanguageSettings::socialUrl},
+    {"SOCIAL_DESCR", &LanguageSettings::socialDescr},
+    {"ECOMMERCE_URL", &LanguageSettings::ecommerceUrl},
+    {"ECOMMERCE_DESCR", &LanguageSettings::ecommerceDescr},
+    {"TRANSLATOR_PATH", &LanguageSettings::translatorPath},
+    {"TRANSLATE_HOST", &LanguageSettings::translateHost},
+};
+
+bool isSafeLanguageName(const QString &name) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString LanguageFile::pathFor(const ProgramFolder &folder, const QString &language) {
+    if (!isSafeLanguageName(language))
+        return {};
+    return folder.path(QStringLiteral("languages/Trans_") + language + QStringLiteral(".txt"));
+}
+
+bool LanguageFile::load(const QString &path) {
+    for (QString &caption : m_captions)
+        caption.clear();
+    if (path.isEmpty())
+        return false;
+    const auto lines = TextFile::readLines(path);
+    if (!lines)
+        return false;
+    parse(*lines);
+    return true;
+}
+
+void LanguageFile::parse(const QStringList &lines) {
+    for (QString &caption : m_captions)
+        caption.clear();
+    int captionCounter = 0;
+    int pairCounter = 0;
+    for (const QString &line : lines)
+        parseLine(line, captionCounter, pairCounter);
+}
+
+void LanguageFile::parseLine(const QString &rawLine, int &captionCounter, int &pairCounter) {
+    const QString line = trimSpaces(rawLine);
+    if (line.isEmpty() || line.startsWith(QLatin1Char('[')) || line.startsWith(QLatin1Char('\'')))
+        return;
+
+    if (line.startsWith(QLatin1Char('"'))) {
+        ++captionCounter;
+        // What lies beyond the table is ignored; a lone quote is an empty caption.
+        if (captionCounter <= CaptionCount)
+            m_captions[captionCounter] =
+                line.size() >= 2 ? line.mid(1, line.size() - 2) : QString();
+        return;
+    }
+
+    if (line.contains(PairSeparator)) {
+        if (pairCounter < TranslationRowCount) {
+            const QStringList pieces = line.split(PairSeparator);
+            m_rows[pairCounter] = {pieces.value(0), pieces.value(1)};
+            m_lastTranslationRow = pairCounter;
+            ++pairCounter;
+        }
+        return;
+    }
+
+    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    if (equals >= 0)
+        applySetting(line.left(equals).toUpper(), line.mid(equals + 1));
+}
+
+void LanguageFile::applySetting(const QString &key, const QString &value) {
+    for (const TextSettingKey &entry : TextSettingKeys) {
+        if (key == QLatin1String(entry.key)) {
+            m_settings.*entry.member = value;
+            return;
+        }
+    }
+    if (key == QLatin1String("LANG")) {
+        m_settings.lang = trimSpaces(value).left(3);
+    } else if (key == QLatin1String("TAB_NUMBER")) {
+        if (const auto count = NumericValue::roundToInt16(NumericValue::of(value)))
+            m_settings.tabNumber = *count;
+    } else if (key == QLatin1String("TAB_WIDTH")) {
+        if (const auto width = NumericValue::roundToInt16(NumericValue::of(value)))
+            m_settings.tabWidth = *width;
+    }
+    // HELP_PAGE, PROGRAM_MAIL, F2 to F12 and any other key are accepted and ignored.
+}
+
+QString LanguageFile::caption(int n) const {
+    if (n < 1 || n > CaptionCount)
+        return {};
+    return m_captions[n];
+}
+
+const TranslationLanguage &LanguageFile::translationRow(int row) const {
+    static const TranslationLanguage none;
+    if (row < 0 || row >= TranslationRowCount)
+        return none;
+    return m_rows[row];
+}

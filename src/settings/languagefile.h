@@ -1,0 +1,47 @@
+#pragma once
+
+#include "languagesettings.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+class ProgramFolder;
+
+struct TranslationLanguage {
+    QString name; // as written, not trimmed
+    QString code;
+};
+
+// One language's texts and settings, read from languages/Trans_<language>.txt: the
+// numbered captions, the languages offered for translation and the LanguageSettings.
+class LanguageFile {
+public:
+    static constexpr int CaptionCount = 250;
+    static constexpr int TranslationRowCount = 41;
+
+    // Empty when the name could leave the languages folder.
+    static QString pathFor(const ProgramFolder &folder, const QString &language);
+
+    // LoadLanguageFile: clears every caption, then reads the file. False when the file
+    // cannot be opened; the captions stay cleared and nothing else changes.
+    bool load(const QString &path);
+    // The same rules on lines already read.
+    void parse(const QStringList &lines);
+
+    // Caption n for n in 1..250; empty for any other n.
+    QString caption(int n) const;
+    const TranslationLanguage &translationRow(int row) const;
+    // Index of the last filled row; rows 0..lastTranslationRow() are the table.
+    int lastTranslationRow() const { return m_lastTranslationRow; }
+    const LanguageSettings &settings() const { return m_settings; }
+
+private:
+    void parseLine(const QString &line, int &captionCounter, int &pairCounter);
+    void applySetting(const QString &key, const QString &value);
+
+    std::array<QString, CaptionCount + 1> m_captions; // slot 0 is never filled
+    std::array<TranslationLanguage, TranslationRowCount> m_rows;
+    int m_lastTranslationRow = 0;
+    LanguageSettings m_settings;
+};
