@@ -39,6 +39,7 @@ public:
     LinkTitles &titles() { return m_titles; }
     const LinkTitles &titles() const { return m_titles; }
     LinkTableModel &model() { return m_model; }
+    const LinkTableModel &model() const { return m_model; }
 
 private:
     ProgramFolder m_folder;

@@ -1,5 +1,7 @@
 #include "numericvalue.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -49,12 +51,24 @@ double of(QStringView text) {
     if (!anyDigit)
         return 0.0;
 
-    // QByteArray::toDouble reads "." whatever the locale. Overflow gives an infinity and
-    // underflow a value at or near zero; both are the value the prefix stands for.
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    if (!ok && !std::isinf(value) && !std::isnan(value) && std::fabs(value) > 1.0)
-        return 0.0;
+    // from_chars reads "." whatever the locale the desktop set.
+    const char *first = number.constData();
+    const char *last = first + number.size();
+    const bool negative = *first == '-';
+    if (*first == '+')
+        ++first;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    Q_UNUSED(end);
+    if (error == std::errc::result_out_of_range) {
+        // Too large is infinite; too small to tell from zero is zero.
+        const bool large = std::any_of(first, std::find(first, last, '.'),
+                                       [](char c) { return c >= '1' && c <= '9'; });
+        if (!large)
+            return 0.0;
+        return negative ? -std::numeric_limits<double>::infinity()
+                        : std::numeric_limits<double>::infinity();
+    }
     return value;
 }
 
