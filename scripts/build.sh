@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Configures and builds one build folder. Usage: build.sh FOLDER [cmake options...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+folder=$1
+shift
+if [ ! -f "$folder/build.ninja" ]; then
+  cmake -S . -B "$folder" -G Ninja "$@"
+else
+  # Options may change between runs (a new test folder, a sanitizer); cmake keeps the rest.
+  cmake -S . -B "$folder" "$@" >/dev/null
+fi
+cmake --build "$folder"

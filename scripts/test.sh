@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds QuortTrans with its tests and runs them.
+# Options: --sanitize builds with AddressSanitizer and UBSan in build-asan/; anything
+# else goes to ctest (for example -L unit, -L gui or -L e2e to run one group).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+folder=build
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQT_BUILD_TESTS=ON -DQT_SANITIZE=OFF)
+ctest_args=()
+for arg in "$@"; do
+  case "$arg" in
+    --sanitize)
+      folder=build-asan
+      options=(-DCMAKE_BUILD_TYPE=Debug -DQT_BUILD_TESTS=ON -DQT_SANITIZE=ON)
+      ;;
+    *) ctest_args+=("$arg") ;;
+  esac
+done
+
+./scripts/install-deps.sh
+./scripts/build.sh "$folder" "${options[@]}"
+
+# The web engine refuses to start as root with its sandbox, and has no GPU here.
+export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu --no-sandbox}"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
+cd "$folder"
+ctest --output-on-failure --timeout 600 "${ctest_args[@]}"
