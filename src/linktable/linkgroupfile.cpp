@@ -30,6 +30,9 @@ QString LinkGroupFile::storedField(QString field) {
     // One pass can make a new separator out of a following "-;", so repeat until none is left.
     while (field.contains(FieldSeparator))
         field.replace(FieldSeparator, QStringLiteral(";- ;"));
+    // A field ending in ";-" would make a separator with the ";-;" after it.
+    if (field.endsWith(QLatin1String(";-")))
+        field.append(QLatin1Char(' '));
     return field;
 }
 

@@ -20,7 +20,7 @@ public:
     static WriteResult write(const QString &path, const QList<LinkEntry> &entries);
     static QString line(const LinkEntry &entry);
 
-    // A field must not break its line: line breaks become blanks and ";-;" becomes
-    // ";- ;", so the later fields do not shift.
+    // A field must not break its line: line breaks become blanks, ";-;" becomes ";- ;"
+    // and a closing ";-" gets a blank after it, so the later fields do not shift.
     static QString storedField(QString field);
 };

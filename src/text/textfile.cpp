@@ -12,12 +12,10 @@ namespace TextFile {
 
 QString decode(const QByteArray &bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The decoder drops a byte-order mark that an editor put in front.
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
         return Windows1252::decode(bytes);
-    // An editor may have put a byte-order mark in front; it is not part of the first line.
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
     return text;
 }
 
@@ -51,7 +49,27 @@ std::optional<QStringList> readLines(const QString &path) {
     return decodeLines(file.readAll());
 }
 
-WriteResult writeText(const QString &path, const QString &text) {
+QByteArray encodeText(const QString &text) {
+    QByteArray bytes = text.toUtf8();
+    // The reader drops one byte-order mark at the start; text that begins with that
+    // character itself keeps it by writing one more.
+    if (text.startsWith(QChar(0xFEFF)))
+        bytes.prepend("\xef\xbb\xbf");
+    return bytes;
+}
+
+QByteArray encodeLines(const QStringList &lines) {
+    QString text;
+    for (const QString &line : lines) {
+        text += line;
+        text += QLatin1String("\r\n");
+    }
+    return encodeText(text);
+}
+
+namespace {
+
+WriteResult writeBytes(const QString &path, const QByteArray &bytes) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return WriteResult::failure(path,
@@ -60,7 +78,6 @@ WriteResult writeText(const QString &path, const QString &text) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return WriteResult::failure(path, file.errorString());
-    const QByteArray bytes = text.toUtf8();
     if (file.write(bytes) != bytes.size())
         return WriteResult::failure(path, file.errorString());
     if (!file.commit())
@@ -68,13 +85,14 @@ WriteResult writeText(const QString &path, const QString &text) {
     return WriteResult::success(path);
 }
 
+} // namespace
+
+WriteResult writeText(const QString &path, const QString &text) {
+    return writeBytes(path, encodeText(text));
+}
+
 WriteResult writeLines(const QString &path, const QStringList &lines) {
-    QString text;
-    for (const QString &line : lines) {
-        text += line;
-        text += QLatin1String("\r\n");
-    }
-    return writeText(path, text);
+    return writeBytes(path, encodeLines(lines));
 }
 
 QString oneLine(QString value) {

@@ -16,6 +16,10 @@ QString decode(const QByteArray &bytes);
 QStringList splitLines(const QString &text);
 QStringList decodeLines(const QByteArray &bytes);
 
+// The bytes a write puts into the file.
+QByteArray encodeText(const QString &text);
+QByteArray encodeLines(const QStringList &lines);
+
 // Nothing when the file cannot be opened.
 std::optional<QStringList> readLines(const QString &path);
 

@@ -102,7 +102,7 @@ TEST_F(LinkTableFiles, SavingSortsByNameWithLetterCaseMattering) {
 TEST_F(LinkTableFiles, FieldsSurviveTheirOwnSeparatorsAndLineBreaks) {
     table.titles().setCount(1, 1);
     table.readTable(MinRows);
-    LinkEntry entry{QStringLiteral("Name ;-; with ;-;-; marks"),
+    LinkEntry entry{QStringLiteral("Name ;-; with ;-;-; marks;-"),
                     QStringLiteral("http://x/"),
                     QStringLiteral("two\r\nlines"),
                     QStringLiteral("pass;-;word"),
@@ -113,7 +113,7 @@ TEST_F(LinkTableFiles, FieldsSurviveTheirOwnSeparatorsAndLineBreaks) {
 
     table.readTable(MinRows);
     const LinkEntry back = table.model().entry(0);
-    EXPECT_EQ(back.name, "Name ;- ; with ;- ;- ; marks");
+    EXPECT_EQ(back.name, "Name ;- ; with ;- ;- ; marks;- ");
     EXPECT_EQ(back.address, "http://x/");
     EXPECT_EQ(back.freeText, "two  lines");
     EXPECT_EQ(back.privateText, "pass;- ;word");

@@ -25,6 +25,14 @@ TEST(TextFileDecode, ByteOrderMarkIsNotText) {
               QStringList{QStringLiteral("\"Hello\"")});
 }
 
+TEST(TextFileDecode, ALeadingByteOrderMarkCharacterSurvivesAWrite) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.txt"));
+    const QString text = QString(QChar(0xFEFF)) + QStringLiteral("a");
+    ASSERT_TRUE(TextFile::writeLines(path, {text}).ok);
+    EXPECT_EQ(TextFile::readLines(path), QStringList{text});
+}
+
 TEST(TextFileLines, CrLfAndBareLfEndLines) {
     EXPECT_EQ(TextFile::splitLines(QStringLiteral("a\r\nb\nc")), (QStringList{"a", "b", "c"}));
     EXPECT_EQ(TextFile::splitLines(QStringLiteral("a\r\n")), QStringList{"a"});
