@@ -17,6 +17,11 @@ packages=(
   clang libclang-rt-14-dev
   # fonts so pages and screen pictures show real text
   fonts-dejavu-core
+  # the command bars' pictures, copied into the program folder at build time
+  tango-icon-theme
+  # driving the built program as a user would: a window manager, the accessibility
+  # tree, synthetic input and screen pictures
+  openbox wmctrl xdotool python3-pyatspi at-spi2-core dbus dbus-x11
 )
 
 missing=()
@@ -34,5 +39,6 @@ echo "Installing: ${missing[*]}"
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=300 update -qq
+"${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends \
+  "${missing[@]}"

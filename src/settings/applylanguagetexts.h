@@ -1,0 +1,79 @@
+#pragma once
+
+#include "commandbar/tableview.h"
+#include "settings/languagesettings.h"
+
+#include <QString>
+#include <functional>
+
+class CommandRegistry;
+class LanguageFile;
+class LinkTitles;
+struct ProgramState;
+
+// ApplyLanguageTexts: the captions and tooltips of the current language onto
+// the buttons, by CommandKey, and the few other controls that show a text.
+namespace LanguageTexts {
+
+enum class Window { Main, LanguageEditor, InputDialog };
+enum class Property { Caption, ToolTip };
+enum class Source {
+    Caption,          // CaptionTable slot `caption`
+    Setting,          // the LanguageSettings member `setting`
+    LanguageFileName, // "trans_" + CurrentLanguage in proper case + ".txt" (EDIT:TXT)
+};
+
+// One row of the table of texts.
+struct Text {
+    Window window;
+    const char *key;
+    Property property;
+    Source source;
+    int caption;                        // Source::Caption
+    QString LanguageSettings::*setting; // Source::Setting
+    const char *settingKey;             // its key in the language file, for reading
+};
+
+// The table, in the order applied.
+TableView<Text> table();
+
+// What the operation reaches besides the main window's buttons. The windows and controls
+// are built by other parts of the program; whatever is not given here is left alone.
+struct Targets {
+    // Load the language editor / the input dialog (hidden) when it is not loaded yet, so
+    // that its buttons (EXIT3, SAVE5 / OKYES, OKNO) exist. Called once per application,
+    // before the window's first row. Without one, that window's rows are skipped.
+    std::function<void()> loadLanguageEditor;
+    std::function<void()> loadInputDialog;
+    // The main window's move buttons cmdMove and cmdMoveL: tooltip caption 215.
+    std::function<void(const QString &)> setMoveButtonsToolTip;
+    // The main window's progress bar: text caption 179.
+    std::function<void(const QString &)> setProgressBarText;
+    // The input dialog's title label labTitle: caption 213.
+    std::function<void(const QString &)> setInputDialogTitle;
+    // The link groups' titles: empty groups 1..150 (LinkGroupCount × LinkGroupSize) are
+    // titled caption 34, a blank and their number.
+    LinkTitles *linkTitles = nullptr;
+};
+
+// The text a row gives in the current language.
+QString textOf(const Text &row, const LanguageFile &language, const QString &currentLanguage);
+
+// ApplyLanguageTexts: every row of the table in order, then the other controls. Texts are
+// used as stored; an empty caption slot gives an empty text. A key that is not in the
+// ButtonsCollection stops the operation with std::out_of_range (naming the key); the rows
+// before it stay applied.
+void apply(CommandRegistry &registry, const LanguageFile &language, const QString &currentLanguage,
+           const Targets &targets = {});
+
+} // namespace LanguageTexts
+
+// ApplyLanguageTexts, by the name the rest of the program knows it by.
+inline void ApplyLanguageTexts(CommandRegistry &registry, const LanguageFile &language,
+                               const QString &currentLanguage,
+                               const LanguageTexts::Targets &targets = {}) {
+    LanguageTexts::apply(registry, language, currentLanguage, targets);
+}
+// The same with the program-wide state: its LanguageFile and its CurrentLanguage.
+void ApplyLanguageTexts(CommandRegistry &registry, const ProgramState &state,
+                        const LanguageTexts::Targets &targets = {});
