@@ -1,0 +1,98 @@
+#include "addressbar.h"
+
+#include "app/programstate.h"
+#include "browsertabs.h"
+#include "settings/languagefile.h"
+#include "sitename.h"
+#include "userdata/historyfile.h"
+#include "webview.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+AddressBar::AddressBar(BrowserTabs &tabs, ProgramState &state, const LanguageFile &language,
+                       QWidget *parent)
+    : QComboBox(parent)
+    , m_tabs(tabs)
+    , m_state(state)
+    , m_language(language) {
+    setEditable(true);
+    // The history grows only through Hyst_Add, never by the combo box's own rules.
+    setInsertPolicy(QComboBox::NoInsert);
+    setDuplicatesEnabled(true);
+    setMaxVisibleItems(20);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        setAddressText(itemText(index));
+        GO_Address(1);
+    });
+}
+
+void AddressBar::setAddressText(const QString &text) {
+    setEditText(text);
+    // A long address shows its beginning, where the site's name is.
+    if (!hasFocus())
+        lineEdit()->setCursorPosition(0);
+}
+
+QStringList AddressBar::history() const {
+    QStringList entries;
+    for (int i = 0; i < count(); ++i)
+        entries.append(itemText(i));
+    return entries;
+}
+
+void AddressBar::appendHistory(const QStringList &entries) {
+    // Adding to an empty list would put the first entry into the bar; the bar keeps
+    // its text.
+    const QString text = currentText();
+    addItems(entries);
+    setEditText(text);
+}
+
+void AddressBar::Hyst_Add() {
+    if (HistoryFile::containsAddress(history(), currentText()))
+        return;
+    appendHistory({m_state.currentURL});
+}
+
+void AddressBar::GO_Address(int historyMode) {
+    WebView *view = m_tabs.currentView();
+    QString text = currentText();
+    if (text.isEmpty()) {
+        view->navigate(m_language.settings().startPage);
+    } else {
+        const QString lower = text.toLower();
+        if (!lower.startsWith(QLatin1String("https://")) &&
+            !lower.startsWith(QLatin1String("ftp://")) &&
+            !lower.startsWith(QLatin1String("http://"))) {
+            text.prepend(QStringLiteral("http://"));
+            setAddressText(text);
+        }
+        view->navigate2(text);
+        const int current = m_tabs.currentIndex();
+        m_tabs.setTabURL(current, text);
+        m_tabs.setCaption(current, SiteName::of(text));
+        m_state.currentURL = text;
+        m_state.bookmarkAddress = m_state.currentURL;
+        if (historyMode == 1 &&
+            m_state.currentURL.trimmed().toLower().startsWith(QLatin1String("http")) &&
+            m_state.currentURL.size() > 8)
+            Hyst_Add();
+    }
+    view->setFocus();
+    Q_EMIT navigated();
+}
+
+void AddressBar::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        GO_Address(1);
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void AddressBar::focusInEvent(QFocusEvent *event) {
+    QComboBox::focusInEvent(event);
+    Q_EMIT focusEntered();
+}

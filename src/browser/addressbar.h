@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QComboBox>
+
+class BrowserTabs;
+class LanguageFile;
+struct ProgramState;
+
+// `Text1`: the address to visit, with the history in its drop-down list, oldest first.
+// Enter or a choice from the list navigates the current tab (`GO_Address`).
+class AddressBar : public QComboBox {
+    Q_OBJECT
+
+public:
+    AddressBar(BrowserTabs &tabs, ProgramState &state, const LanguageFile &language,
+               QWidget *parent = nullptr);
+
+    // Navigates the current tab to the bar's text. historyMode 1 adds a web address to
+    // the history list, 0 does not.
+    void GO_Address(int historyMode);
+
+    // The history list: every entry, oldest first.
+    QStringList history() const;
+    // Hyst_Read's part: appends entries as they stand.
+    void appendHistory(const QStringList &entries);
+    // Hyst_Add: appends `CurrentURL` unless the bar's text is already an entry.
+    void Hyst_Add();
+
+    // Sets the text without touching the list.
+    void setAddressText(const QString &text);
+
+Q_SIGNALS:
+    // The bar got the focus (the floating bars stay while the user types).
+    void focusEntered();
+    // A navigation through the bar ended (floating bars restart their timer).
+    void navigated();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    BrowserTabs &m_tabs;
+    ProgramState &m_state;
+    const LanguageFile &m_language;
+};

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "browser/webview.h"
+
+#include <functional>
+#include <memory>
+
+class EngineWebPage;
+class QPrinter;
+class QWebEngineView;
+
+// The web view on QtWebEngine.
+//
+// Events: beforeNavigate2 for every navigation of the main frame and of its subframes,
+// back, forward and reload included, and for a server redirect with the address
+// redirected to; progressChange from the engine's load progress (out of 100);
+// titleChange (the engine first offers the address as a title until the page has one);
+// statusTextChange with the hovered link's address, and an empty text when the pointer
+// leaves it; documentComplete when the main frame has finished loading, with the page's
+// address, also when the load failed or was stopped. The engine reports no completion per
+// frame, so frames give no documentComplete. A jump to an anchor of the same page loads
+// nothing and reports nothing.
+//
+// busy() and readyState() follow the engine's load signals, because the document answers
+// scripts only asynchronously: readyState is "uninitialized" before the first load,
+// "loading" from the start of a load and "complete" once it has finished; it never
+// reports "interactive" and is never "complete" while a load runs. The engine starts a
+// load just after navigate() returns: wait for beforeNavigate2 or documentComplete, not
+// for busy() to turn true.
+//
+// A link or script asking for a new window loads its address in this view. A page may
+// ask to close its window (windowClosing, never as a child window); nothing is closed
+// whatever the handlers answer. Silent keeps the page's console messages out of the log;
+// the page's own alert, confirm and prompt dialogs still show, they are its content, and
+// the engine shows no script-error dialogs in any case.
+//
+// Addresses are given percent-encoded, as they travel.
+class EngineWebView : public WebView {
+    Q_OBJECT
+
+public:
+    explicit EngineWebView(QWidget *parent = nullptr);
+    ~EngineWebView() override;
+
+    void navigate(const QString &address) override;
+    void navigate2(const QString &address) override;
+    void goBack() override;
+    void goForward() override;
+    void goHome() override;
+    void refresh() override;
+    void stop() override;
+    void execWB(PageCommand command) override;
+
+    bool busy() const override { return m_busy; }
+    QString readyState() const override { return m_readyState; }
+    QString locationURL() const override;
+    QString locationName() const override;
+    QString selectedText() const override;
+
+    void setSilent(bool silent) override;
+    // Nothing outside the program can find an engine view; there is nothing to offer.
+    void setRegisterAsBrowser(bool) override {}
+
+    // The page source as the document holds it now (outerHTML of its root element); done
+    // runs later on this thread, with an empty string when there is no document.
+    void requestPageSource(std::function<void(const QString &)> done);
+
+    // The engine's own view, for the features built directly on it (find bar, archive).
+    QWebEngineView *engineView() const { return m_view; }
+
+Q_SIGNALS:
+    // A print job started from the print dialog has ended; ok is false if it failed.
+    void printFinished(bool ok);
+
+private:
+    void connectPage();
+    void print();
+    void startPrint();
+    void finishPrint(bool ok);
+    void printPreview();
+    void pageSetup();
+    void showProperties();
+    // Paints the page into printer and returns when done, running the event loop meanwhile.
+    void paintInto(QPrinter *printer);
+    QPrinter *printer();
+
+    QWebEngineView *m_view;
+    EngineWebPage *m_page;
+    // Kept for the whole run so the page setup chosen applies to the next print.
+    std::unique_ptr<QPrinter> m_printer;
+    bool m_printing = false;
+    bool m_previewing = false;
+    bool m_closing = false;
+    bool m_busy = false;
+    // A main-frame navigation request came for the load under way.
+    bool m_requestSeen = false;
+    QString m_readyState;
+    QString m_hoveredLink;
+};

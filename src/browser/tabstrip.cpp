@@ -1,0 +1,63 @@
+#include "tabstrip.h"
+
+#include "browsertabs.h"
+#include "mousebuttons.h"
+
+#include <QMouseEvent>
+
+TabStrip::TabStrip(BrowserTabs &tabs, QWidget *parent)
+    : QTabBar(parent)
+    , m_tabs(tabs) {
+    setExpanding(false);
+    setUsesScrollButtons(false);
+    setDrawBase(false);
+    setElideMode(Qt::ElideRight);
+    setMouseTracking(true);
+    syncCount(tabs.count());
+    connect(&tabs, &BrowserTabs::countChanged, this, &TabStrip::syncCount);
+    connect(&tabs, &BrowserTabs::captionChanged, this,
+            [this](int index, const QString &caption) { setTabText(index, caption); });
+    connect(&tabs, &BrowserTabs::currentChanged, this, &QTabBar::setCurrentIndex);
+}
+
+void TabStrip::syncCount(int count) {
+    while (this->count() > count)
+        removeTab(this->count() - 1);
+    while (this->count() < count)
+        addTab(QString());
+    for (int i = 0; i < count; ++i)
+        setTabText(i, m_tabs.caption(i));
+    setCurrentIndex(m_tabs.currentIndex());
+}
+
+void TabStrip::setStripWidth(int width) {
+    m_stripWidth = width;
+    setFixedWidth(width);
+    updateGeometry();
+}
+
+QSize TabStrip::tabSizeHint(int index) const {
+    QSize size = QTabBar::tabSizeHint(index);
+    if (m_stripWidth > 0 && count() > 0)
+        size.setWidth(m_stripWidth / count());
+    return size;
+}
+
+void TabStrip::mousePressEvent(QMouseEvent *event) {
+    m_pressedButtons = MouseButton();
+    // Only the left button makes a tab current; the right one refreshes the current tab.
+    QTabBar::mousePressEvent(event);
+}
+
+void TabStrip::mouseReleaseEvent(QMouseEvent *event) {
+    QTabBar::mouseReleaseEvent(event);
+    if (tabAt(event->position().toPoint()) < 0)
+        return;
+    m_tabs.setCurrentIndex(currentIndex());
+    m_tabs.tabClick(m_pressedButtons);
+}
+
+void TabStrip::mouseMoveEvent(QMouseEvent *event) {
+    QTabBar::mouseMoveEvent(event);
+    setToolTip(m_tabs.tooltipAt(event->position().toPoint().x(), width()));
+}

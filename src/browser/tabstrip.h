@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QTabBar>
+
+class BrowserTabs;
+
+// `Tab1`: shows the tabs of BrowserTabs in equal widths and hands its clicks back.
+class TabStrip : public QTabBar {
+    Q_OBJECT
+
+public:
+    explicit TabStrip(BrowserTabs &tabs, QWidget *parent = nullptr);
+
+    // The whole strip's width; every tab takes an equal share.
+    void setStripWidth(int width);
+    int stripWidth() const { return m_stripWidth; }
+
+protected:
+    QSize tabSizeHint(int index) const override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void syncCount(int count);
+
+    BrowserTabs &m_tabs;
+    int m_stripWidth = 0;
+    int m_pressedButtons = 0; // `TabMouseButtons`
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+// What the program asks of a page view: the operations, properties and events it has
+// always used, whatever engine draws the page. One real implementation (QtWebEngine)
+// and one scriptable fake for tests stand behind it.
+class WebView : public QWidget {
+    Q_OBJECT
+
+public:
+    // The page commands that ExecWB carried; their numbers are kept so the dispatcher
+    // reads as it always did.
+    enum class PageCommand {
+        SaveAs = 4,
+        Print = 6,
+        PrintPreview = 7,
+        PageSetup = 8,
+        Properties = 10,
+        Cut = 11,
+        Copy = 12,
+        Paste = 13,
+        SelectAll = 17,
+        ClearSelection = 18,
+        Find = 32,
+        Delete = 33,
+    };
+
+    using QWidget::QWidget;
+
+    virtual void navigate(const QString &address) = 0;
+    // The same as navigate; the address bar and the translation window use this one.
+    virtual void navigate2(const QString &address) = 0;
+    virtual void goBack() = 0;
+    virtual void goForward() = 0;
+    // The engine's own home page, not the user's home address.
+    virtual void goHome() = 0;
+    virtual void refresh() = 0;
+    virtual void stop() = 0;
+    virtual void execWB(PageCommand command) = 0;
+
+    // True while a page is loading.
+    virtual bool busy() const = 0;
+    // "loading", "interactive" or "complete", as the page's document says.
+    virtual QString readyState() const = 0;
+    // The final address of the page shown, and its title.
+    virtual QString locationURL() const = 0;
+    virtual QString locationName() const = 0;
+    // The page's selected text, read from the page itself (not through the clipboard).
+    virtual QString selectedText() const = 0;
+
+    // No script-error dialogs when true.
+    virtual void setSilent(bool silent) = 0;
+    // Whether other programs may find this view; ours never offer it.
+    virtual void setRegisterAsBrowser(bool registered) = 0;
+
+Q_SIGNALS:
+    // Every navigation the page starts, frames included.
+    void beforeNavigate2(const QString &address);
+    void progressChange(int progress, int maximum);
+    void titleChange(const QString &title);
+    // The hovered link's address, or other status text of the page.
+    void statusTextChange(const QString &text);
+    void documentComplete(const QString &address);
+    // A page asks to close its window; a handler sets *cancel to keep it open.
+    void windowClosing(bool isChildWindow, bool *cancel);
+};

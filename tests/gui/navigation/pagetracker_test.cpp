@@ -1,0 +1,90 @@
+#include "app/programstate.h"
+#include "browser/browsertabs.h"
+#include "browser/pagetracker.h"
+#include "fakewebview.h"
+#include "filehelpers.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Tracking : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStringList lines(178, QStringLiteral("\"x\""));
+        lines << QStringLiteral("\"QuortTrans\"");
+        state.language.parse(lines);
+        tabs.setTabCount(2);
+        for (WebView *view : tabs.views())
+            tracker.track(view);
+    }
+    FakeWebView *fake(int i) { return static_cast<FakeWebView *>(tabs.view(i)); }
+
+    QWidget host;
+    ProgramState state;
+    BrowserTabs tabs{[this](int) { return new FakeWebView(&host); }};
+    PageTracker tracker{tabs, state, state.language};
+    QSignalSpy address{&tracker, &PageTracker::addressTextChanged};
+};
+
+} // namespace
+
+TEST_F(Tracking, ALoadMovesProgressStatusAndAddress) {
+    fake(0)->simulateLoad("http://127.0.0.1/a", "Page A");
+    EXPECT_EQ(tracker.progress(), 100);
+    EXPECT_EQ(tracker.statusText(), "Page A");
+    EXPECT_EQ(state.pageTitle, "Page A");
+    EXPECT_EQ(state.currentURL, "http://127.0.0.1/a");
+    ASSERT_GE(address.count(), 1);
+    EXPECT_EQ(address.first().at(0).toString(), "http://127.0.0.1/a");
+    EXPECT_TRUE(tracker.timer5().isActive());
+}
+
+TEST_F(Tracking, BeforeNavigateResetsProgressAndShowsTheProgramsName) {
+    Q_EMIT fake(0)->progressChange(50, 100);
+    Q_EMIT fake(0)->beforeNavigate2("HTTPS://example.org/");
+    EXPECT_EQ(tracker.progress(), 0);
+    EXPECT_EQ(tracker.statusText(), "QuortTrans");
+    ASSERT_EQ(address.count(), 1); // "HTTP" in capitals is still a web address
+}
+
+TEST_F(Tracking, OddProgressLeavesTheBarAlone) {
+    Q_EMIT fake(0)->progressChange(30, 100);
+    for (auto [progress, maximum] : {std::pair{0, 100}, {-5, 100}, {150, 100}, {1, 0}})
+        Q_EMIT fake(0)->progressChange(progress, maximum);
+    EXPECT_EQ(tracker.progress(), 30);
+    Q_EMIT fake(0)->progressChange(1, 8); // 12.5 rounds to the even 12
+    EXPECT_EQ(tracker.progress(), 12);
+}
+
+TEST_F(Tracking, NonWebAddressesLeaveBarAndCurrentUrlUntilTimer5) {
+    state.currentURL = "http://before/";
+    Q_EMIT fake(0)->beforeNavigate2("file:///tmp/x.html");
+    Q_EMIT fake(0)->documentComplete("file:///tmp/x.html");
+    EXPECT_EQ(address.count(), 0);
+    EXPECT_EQ(state.currentURL, "http://before/");
+
+    // Timer5 waits for the current view to be idle, then shows its final address.
+    fake(0)->setLocation("file:///tmp/x.html", "X");
+    fake(0)->setBusy(true);
+    tracker.timer5().setInterval(20);
+    QSignalSpy ticks(&tracker.timer5(), &QTimer::timeout);
+    ASSERT_TRUE(ticks.wait(3000));
+    EXPECT_EQ(address.count(), 0);
+    fake(0)->setBusy(false);
+    ASSERT_TRUE(address.wait(3000));
+    EXPECT_EQ(address.last().at(0).toString(), "file:///tmp/x.html");
+    EXPECT_FALSE(tracker.timer5().isActive());
+}
+
+TEST_F(Tracking, ABackgroundTabMovesTheSameBars) {
+    fake(1)->simulateLoad("http://background/", "Background");
+    EXPECT_EQ(state.pageTitle, "Background");
+    EXPECT_EQ(state.currentURL, "http://background/");
+}
+
+TEST_F(Tracking, APageCannotCloseTheBrowser) {
+    EXPECT_TRUE(fake(0)->simulateWindowClosing(false));
+    EXPECT_FALSE(fake(0)->simulateWindowClosing(true));
+}

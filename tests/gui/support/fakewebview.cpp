@@ -1,0 +1,111 @@
+#include "support/fakewebview.h"
+
+FakeWebView::FakeWebView(QWidget *parent)
+    : WebView(parent) {}
+
+void FakeWebView::navigate(const QString &address) {
+    record(QStringLiteral("navigate ") + address);
+    m_navigations.append(address);
+}
+
+void FakeWebView::navigate2(const QString &address) {
+    record(QStringLiteral("navigate2 ") + address);
+    m_navigations.append(address);
+}
+
+void FakeWebView::goBack() {
+    record(QStringLiteral("goBack"));
+}
+
+void FakeWebView::goForward() {
+    record(QStringLiteral("goForward"));
+}
+
+void FakeWebView::goHome() {
+    record(QStringLiteral("goHome"));
+}
+
+void FakeWebView::refresh() {
+    record(QStringLiteral("refresh"));
+}
+
+void FakeWebView::stop() {
+    record(QStringLiteral("stop"));
+}
+
+void FakeWebView::execWB(PageCommand command) {
+    record(QStringLiteral("execWB ") + commandName(command));
+    m_commands.append(command);
+}
+
+void FakeWebView::setSilent(bool silent) {
+    record(QStringLiteral("setSilent ") +
+           (silent ? QStringLiteral("true") : QStringLiteral("false")));
+    m_silent = silent;
+}
+
+void FakeWebView::setRegisterAsBrowser(bool registered) {
+    record(QStringLiteral("setRegisterAsBrowser ") +
+           (registered ? QStringLiteral("true") : QStringLiteral("false")));
+    m_registered = registered;
+}
+
+void FakeWebView::clearCalls() {
+    m_calls.clear();
+    m_navigations.clear();
+    m_commands.clear();
+}
+
+void FakeWebView::setLocation(const QString &url, const QString &name) {
+    m_locationUrl = url;
+    m_locationName = name;
+}
+
+void FakeWebView::simulateLoad(const QString &address, const QString &title) {
+    m_busy = true;
+    m_readyState = QStringLiteral("loading");
+    Q_EMIT beforeNavigate2(address);
+    Q_EMIT progressChange(50, 100);
+    Q_EMIT progressChange(100, 100);
+    Q_EMIT titleChange(title);
+    setLocation(address, title);
+    m_busy = false;
+    m_readyState = QStringLiteral("complete");
+    Q_EMIT documentComplete(address);
+}
+
+bool FakeWebView::simulateWindowClosing(bool isChildWindow) {
+    bool cancel = false;
+    Q_EMIT windowClosing(isChildWindow, &cancel);
+    return cancel;
+}
+
+QString FakeWebView::commandName(PageCommand command) {
+    switch (command) {
+    case PageCommand::SaveAs:
+        return QStringLiteral("SaveAs");
+    case PageCommand::Print:
+        return QStringLiteral("Print");
+    case PageCommand::PrintPreview:
+        return QStringLiteral("PrintPreview");
+    case PageCommand::PageSetup:
+        return QStringLiteral("PageSetup");
+    case PageCommand::Properties:
+        return QStringLiteral("Properties");
+    case PageCommand::Cut:
+        return QStringLiteral("Cut");
+    case PageCommand::Copy:
+        return QStringLiteral("Copy");
+    case PageCommand::Paste:
+        return QStringLiteral("Paste");
+    case PageCommand::SelectAll:
+        return QStringLiteral("SelectAll");
+    case PageCommand::ClearSelection:
+        return QStringLiteral("ClearSelection");
+    case PageCommand::Find:
+        return QStringLiteral("Find");
+    case PageCommand::Delete:
+        return QStringLiteral("Delete");
+    }
+    return QString::number(static_cast<int>(command));
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "browser/webview.h"
+
+#include <QList>
+#include <QStringList>
+
+// A web view for tests: it records every call and answers the properties the test has set;
+// events are sent when the test says so, in the order it says. The signals are public, so a
+// test may also emit any single event itself.
+class FakeWebView : public WebView {
+    Q_OBJECT
+
+public:
+    explicit FakeWebView(QWidget *parent = nullptr);
+
+    void navigate(const QString &address) override;
+    void navigate2(const QString &address) override;
+    void goBack() override;
+    void goForward() override;
+    void goHome() override;
+    void refresh() override;
+    void stop() override;
+    void execWB(PageCommand command) override;
+
+    bool busy() const override { return m_busy; }
+    QString readyState() const override { return m_readyState; }
+    QString locationURL() const override { return m_locationUrl; }
+    QString locationName() const override { return m_locationName; }
+    QString selectedText() const override { return m_selectedText; }
+
+    void setSilent(bool silent) override;
+    void setRegisterAsBrowser(bool registered) override;
+
+    // Every call in order, one line each: "navigate2 http://a/", "goBack", "execWB Print",
+    // "setSilent true".
+    QStringList calls() const { return m_calls; }
+    // The addresses given to navigate and navigate2, in order.
+    QStringList navigations() const { return m_navigations; }
+    QList<PageCommand> commands() const { return m_commands; }
+    void clearCalls();
+    bool isSilent() const { return m_silent; }
+    bool isRegisteredAsBrowser() const { return m_registered; }
+
+    void setBusy(bool busy) { m_busy = busy; }
+    void setReadyState(const QString &state) { m_readyState = state; }
+    void setLocation(const QString &url, const QString &name);
+    void setSelectedText(const QString &text) { m_selectedText = text; }
+
+    // A whole page load as the real view reports it: busy and "loading", beforeNavigate2,
+    // progress 50 and 100 of 100, titleChange, then location, not busy, "complete" and
+    // documentComplete.
+    void simulateLoad(const QString &address, const QString &title);
+    // The page asks to close its window; returns what the handlers answered in cancel.
+    bool simulateWindowClosing(bool isChildWindow = false);
+
+    static QString commandName(PageCommand command);
+
+private:
+    void record(const QString &call) { m_calls.append(call); }
+
+    QStringList m_calls;
+    QStringList m_navigations;
+    QList<PageCommand> m_commands;
+    bool m_busy = false;
+    bool m_silent = false;
+    bool m_registered = true;
+    QString m_readyState = QStringLiteral("complete");
+    QString m_locationUrl;
+    QString m_locationName;
+    QString m_selectedText;
+};
