@@ -20,6 +20,12 @@ struct ProgramState {
 
     QString todayText = dateText(QDate::currentDate());
     int pictureCounter = 0;
+    QString currentURL;      // the last page completed or address navigated to
+    QString pageTitle;       // the last title any page reported
+    QString bookmarkAddress; // the last address sent through the address bar
+    bool barsShown = true;
+    QString wordTemplatePath; // set by the deferred start-up steps
+    QString wordTemplateHPath;
     Options options;
     SettingsValues settings;
     LanguageFile language;

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QRectF>
+
+// Where the main window's controls go for a given inner size, in twips. The window
+// applies the result; the numbers live here so they can be checked without a display.
+struct MainLayoutInput {
+    double scaleWidth = 0;  // inner width of the window
+    double scaleHeight = 0; // inner height
+    double picBarHeight = 385;
+    double element0Width = 6050; // main toolbar
+    double element2Width = 2800; // shortcut toolbar
+    double tabStripWidth = 0;    // TAB_WIDTH
+    int tabCount = 1;
+    // The address bar keeps at least this much room; the tabs give way on a small
+    // screen rather than leave no address to read.
+    double minAddressWidth = 3000;
+    double picStatHeight = 300;
+    double moveLWidth = 300; // left move button
+    double moveWidth = 300;  // right move button
+    double timebarWidth = 300;
+    double progressWidth = 1800;
+    bool barsShown = true;
+    bool statusShown = true;
+};
+
+struct MainLayoutResult {
+    QRectF picBar;
+    QRectF element0;          // in picBar
+    QRectF element1;          // in picBar; hosts the tab strip and the address bar
+    QRectF element2;          // in picBar
+    double tabStripWidth = 0; // what the tabs get
+    QRectF addressBar;        // in element 1
+    QRectF picStat;
+    QRectF moveL; // in picStat, as the four below
+    QRectF statusBar;
+    QRectF timebar;
+    QRectF progressBar;
+    QRectF move;
+    QRectF webView; // `Set_Web`: the current tab's view
+};
+
+namespace MainLayout {
+MainLayoutResult compute(const MainLayoutInput &in);
+// The view's place alone, as `Set_Web` gives it.
+QRectF webView(const MainLayoutInput &in);
+} // namespace MainLayout

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "app/programfiles.h"
+#include "app/programstate.h"
+#include "app/twips.h"
+#include "browser/browsertabs.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+class AddressBar;
+class CommandRegistry;
+class ImageList;
+class LinkTable;
+class MainCommandBars;
+class MainDispatcher;
+class Notifier;
+class PageTracker;
+class StatusLine;
+class TabStrip;
+struct MainLayoutInput;
+
+// `frmStart`: the borderless main window. Its top strip carries the command bars, the
+// tabs and the address bar, its bottom strip the status line, and the current tab's
+// page fills the space between.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    MainWindow(ProgramFiles files, Notifier &notifier, BrowserTabs::ViewFactory viewFactory,
+               QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The load step: reads the user's files, builds the bars, places the window and
+    // opens tab 0 on the home address. False when the program cannot start (no
+    // language file at all); the user has been told why.
+    bool load();
+
+    // The one exit sequence, whatever the path: saves the options, the history and the
+    // settings, stops the page, hides the window and ends the program. Runs once.
+    void GO_Exit();
+    bool exiting() const { return m_exiting; }
+
+    // The layout step, run on every resize and tab click.
+    void layoutStep();
+    // `Set_Web`: places the view of tab index.
+    void Set_Web(int index);
+    void GO_BarOn();
+    void GO_BarOff();
+
+    ProgramState &state() { return m_state; }
+    const ProgramFiles &files() const { return m_files; }
+    BrowserTabs &tabs() { return *m_tabs; }
+    TabStrip &tabStrip() { return *m_tabStrip; }
+    AddressBar &addressBar() { return *m_addressBar; }
+    PageTracker &tracker() { return *m_tracker; }
+    StatusLine &statusLine() { return *m_statusLine; }
+    CommandRegistry &registry() { return *m_registry; }
+    MainCommandBars &bars() { return *m_bars; }
+    LinkTable &linkTable() { return *m_linkTable; }
+    QWidget &picBar() { return *m_picBar; }
+    QTimer &timer1() { return m_timer1; }
+    QTimer &timer4() { return m_timer4; }
+    QTimer &timer6() { return m_timer6; }
+    const Twips &twips() const { return m_twips; }
+    Notifier &notifier() { return m_notifier; }
+
+    // The window's placement now, in twips, as the settings file stores it.
+    Placement<double> placementInTwips() const;
+    // Tells the user that a file could not be written.
+    void reportWriteFailure(const struct WriteResult &result);
+
+Q_SIGNALS:
+    // The exit sequence has saved everything and the program is about to end.
+    void exited();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createChildren();
+    bool loadLanguage();
+    void readSettings();
+    void applyLanguageTexts();
+    void placeWindow();
+    void startTimers();
+    void openHomeAddress();
+    void timer1Tick();
+    void timer4Tick();
+    void spreadOverScreen();
+    void startMove();
+    void onViewCreated(int index, class WebView *view);
+    MainLayoutInput layoutInput() const;
+    QSizeF screenSizeInTwips() const;
+
+    ProgramFiles m_files;
+    Notifier &m_notifier;
+    ProgramState m_state;
+    Twips m_twips;
+
+    std::unique_ptr<CommandRegistry> m_registry;
+    std::unique_ptr<ImageList> m_images;
+    std::unique_ptr<LinkTable> m_linkTable;
+    BrowserTabs *m_tabs = nullptr;
+    MainCommandBars *m_bars = nullptr;
+    std::unique_ptr<MainDispatcher> m_dispatcher;
+    PageTracker *m_tracker = nullptr;
+    QWidget *m_picBar = nullptr;
+    TabStrip *m_tabStrip = nullptr;
+    AddressBar *m_addressBar = nullptr;
+    StatusLine *m_statusLine = nullptr;
+
+    QTimer m_timer1; // floating bars
+    QTimer m_timer4; // the deferred start-up steps, once
+    QTimer m_timer6; // selection translation
+    bool m_wasMinimised = false;
+    bool m_layoutFrozen = false;
+    bool m_exiting = false;
+};
