@@ -4,8 +4,10 @@
 #include "app/notifier.h"
 #include "app/settingsfile.h"
 #include "app/statusline.h"
+#include "app/systemdesktop.h"
 #include "app/windowplacement.h"
 #include "browser/addressbar.h"
+#include "browser/findbar.h"
 #include "browser/pagetracker.h"
 #include "browser/sitename.h"
 #include "browser/tabstrip.h"
@@ -18,12 +20,14 @@
 #include "dispatch/maindispatcher.h"
 #include "linktable/linktable.h"
 #include "settings/applylanguagetexts.h"
+#include "settings/captions.h"
 #include "userdata/historyfile.h"
 #include "userdata/optionsfile.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -83,6 +87,9 @@ void MainWindow::createChildren() {
     m_addressBar = new AddressBar(*m_tabs, m_state, m_state.language);
     m_addressBar->setObjectName(QStringLiteral("Text1"));
     m_statusLine = new StatusLine(this);
+    m_findBar = new FindBar([this] { return m_tabs->currentView(); }, this);
+    m_systemDesktop = std::make_unique<SystemDesktop>(m_files.folder().root());
+    m_desktop = m_systemDesktop.get();
 
     m_dispatcher = std::make_unique<MainDispatcher>(*this);
     connect(m_bars, &MainCommandBars::buttonClick, this,
@@ -110,6 +117,8 @@ void MainWindow::createChildren() {
     connect(&m_timer1, &QTimer::timeout, this, &MainWindow::timer1Tick);
     connect(&m_timer4, &QTimer::timeout, this, &MainWindow::timer4Tick);
 
+    auto *find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, m_findBar, &FindBar::open);
     auto *f12 = new QShortcut(QKeySequence(Qt::Key_F12), this);
     connect(f12, &QShortcut::activated, this, &MainWindow::spreadOverScreen);
     // The address bar is where a user expects Ctrl+L, Alt+D and F6 to go.
@@ -173,7 +182,7 @@ bool MainWindow::load() {
 
     m_statusLine->cmdMove()->setIcon(m_images->picture(121));
     m_statusLine->cmdMoveL()->setIcon(m_images->picture(122));
-    m_statusLine->timebar()->setIcon(m_images->picture(132));
+    showTranslationIndicator(false);
 
     openHomeAddress();
     startTimers();
@@ -225,6 +234,46 @@ void MainWindow::applyLanguageTexts() {
     m_statusLine->statusBar()->setAccessibleName(m_state.language.caption(185));
     m_statusLine->timebar()->setToolTip(m_state.language.caption(190));
     m_statusLine->timebar()->setAccessibleName(m_state.language.caption(190));
+    const LanguageFile &language = m_state.language;
+    m_findBar->setTexts(language.caption(Captions::FindOnPage),
+                        language.caption(Captions::FindNext),
+                        language.caption(Captions::FindPrevious), language.caption(Captions::Close),
+                        language.caption(Captions::TextNotFound));
+}
+
+void MainWindow::switchLanguage(const QString &language) {
+    const QString path = m_files.languageFile(language);
+    // Reading clears every text first, so a file that cannot be read is not tried.
+    if (path.isEmpty() || !QFileInfo(path).isReadable()) {
+        m_notifier.warn(m_state.language.caption(Captions::ProgramName),
+                        m_state.language.caption(Captions::LanguageFileNotLoaded) +
+                            QStringLiteral("\n") + (path.isEmpty() ? language : path));
+        return;
+    }
+    m_state.options.currentLanguage = language;
+    m_state.language.load(path);
+    // The tab count is read again; every tab becomes unopened while its page stays.
+    m_tabs->setTabCount(
+        m_state.language.settings().tabNumber.value_or(BrowserTabs::DefaultTabCount));
+    applyLanguageTexts();
+    const WriteResult saved = OptionsFile(m_files.optionsFile()).save(m_state.options);
+    if (!saved)
+        reportWriteFailure(saved);
+    m_tabStrip->setStripWidth(0); // the next layout sizes the tabs again
+    layoutStep();
+}
+
+void MainWindow::showAbout() {
+    // Filled in with the about window.
+}
+
+void MainWindow::showLanguageEditor() {
+    // Filled in with the language editor.
+}
+
+void MainWindow::showTranslationIndicator(bool on) {
+    m_statusLine->timebar()->setIcon(m_images->picture(on ? MainImages::TranslationOnPicture
+                                                          : MainImages::TranslationOffPicture));
 }
 
 void MainWindow::readSettings() {
@@ -330,6 +379,11 @@ void MainWindow::layoutStep() {
     }
     m_addressBar->setGeometry(toPixels(m_twips, r.addressBar));
     Set_Web(m_tabs->currentIndex());
+    // The find bar floats over the page's top right corner.
+    const QRect page = toPixels(m_twips, r.webView);
+    const QSize findSize = m_findBar->sizeHint();
+    m_findBar->setGeometry(page.right() - findSize.width() - 16, page.top(), findSize.width(),
+                           findSize.height());
 }
 
 void MainWindow::Set_Web(int index) {

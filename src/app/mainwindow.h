@@ -11,6 +11,8 @@
 
 class AddressBar;
 class CommandRegistry;
+class Desktop;
+class FindBar;
 class ImageList;
 class LinkTable;
 class MainCommandBars;
@@ -49,6 +51,15 @@ public:
     void GO_BarOn();
     void GO_BarOff();
 
+    // A language item of the language menu: loads that language's file, applies its
+    // texts everywhere at once and saves the choice. An unreadable file is told and the
+    // current language stays.
+    void switchLanguage(const QString &language);
+    void showAbout();
+    void showLanguageEditor();
+    // The status line's indicator of selection translation.
+    void showTranslationIndicator(bool on);
+
     ProgramState &state() { return m_state; }
     const ProgramFiles &files() const { return m_files; }
     BrowserTabs &tabs() { return *m_tabs; }
@@ -65,6 +76,11 @@ public:
     QTimer &timer6() { return m_timer6; }
     const Twips &twips() const { return m_twips; }
     Notifier &notifier() { return m_notifier; }
+    Desktop &desktop() { return *m_desktop; }
+    // Tests hand over a desktop that records instead of opening.
+    void setDesktop(Desktop *desktop) { m_desktop = desktop; }
+    FindBar &findBar() { return *m_findBar; }
+    ImageList &images() { return *m_images; }
 
     // The window's placement now, in twips, as the settings file stores it.
     Placement<double> placementInTwips() const;
@@ -74,6 +90,10 @@ public:
 Q_SIGNALS:
     // The exit sequence has saved everything and the program is about to end.
     void exited();
+    // The page is to be saved or exported; key says how (SAVE:..., EDIT:PICTURE).
+    void exportRequested(const QString &key);
+    // The link table window is to open (FAVORITE).
+    void linkTableRequested();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -107,6 +127,9 @@ private:
     BrowserTabs *m_tabs = nullptr;
     MainCommandBars *m_bars = nullptr;
     std::unique_ptr<MainDispatcher> m_dispatcher;
+    std::unique_ptr<Desktop> m_systemDesktop;
+    Desktop *m_desktop = nullptr;
+    FindBar *m_findBar = nullptr;
     PageTracker *m_tracker = nullptr;
     QWidget *m_picBar = nullptr;
     TabStrip *m_tabStrip = nullptr;

@@ -24,7 +24,11 @@ struct ProgramState {
     QString pageTitle;       // the last title any page reported
     QString bookmarkAddress; // the last address sent through the address bar
     bool barsShown = true;
-    QString wordTemplatePath; // set by the deferred start-up steps
+    QString sourceLanguage;        // code of the language selected text is written in
+    QString translateLanguageItem; // caption of the active translate-language item
+    int dialogAnswer = 0;          // the input dialog's last answer: 1 yes, 0 no
+    bool editedFlag = false;       // the language editor has been typed in this run
+    QString wordTemplatePath;      // set by the deferred start-up steps
     QString wordTemplateHPath;
     Options options;
     SettingsValues settings;

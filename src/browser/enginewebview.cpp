@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWebEngineFindTextResult>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineView>
 
@@ -199,6 +200,16 @@ QString EngineWebView::selectedText() const {
 
 void EngineWebView::setSilent(bool silent) {
     m_page->setSilent(silent);
+}
+
+void EngineWebView::findText(const QString &text, bool backward,
+                             std::function<void(int matches)> done) {
+    const QWebEnginePage::FindFlags flags =
+        backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags();
+    m_page->findText(text, flags, [this, done](const QWebEngineFindTextResult &result) {
+        if (!m_closing && done)
+            done(result.numberOfMatches());
+    });
 }
 
 void EngineWebView::requestPageSource(std::function<void(const QString &)> done) {

@@ -63,7 +63,9 @@ public:
 
     // The page source as the document holds it now (outerHTML of its root element); done
     // runs later on this thread, with an empty string when there is no document.
-    void requestPageSource(std::function<void(const QString &)> done);
+    void requestPageSource(std::function<void(const QString &)> done) override;
+    void findText(const QString &text, bool backward,
+                  std::function<void(int matches)> done) override;
 
     // The engine's own view, for the features built directly on it (find bar, archive).
     QWebEngineView *engineView() const { return m_view; }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 // What the program asks of a page view: the operations, properties and events it has
 // always used, whatever engine draws the page. One real implementation (QtWebEngine)
@@ -49,6 +50,13 @@ public:
     virtual QString locationName() const = 0;
     // The page's selected text, read from the page itself (not through the clipboard).
     virtual QString selectedText() const = 0;
+    // The page source as the document holds it now; done runs later on this thread, with
+    // an empty text when there is no document.
+    virtual void requestPageSource(std::function<void(const QString &)> done) = 0;
+    // Highlights text on the page and moves to its next (or previous) match; done gets
+    // the number of matches. Empty text clears the highlight.
+    virtual void findText(const QString &text, bool backward,
+                          std::function<void(int matches)> done) = 0;
 
     // No script-error dialogs when true.
     virtual void setSilent(bool silent) = 0;

@@ -109,3 +109,19 @@ QString FakeWebView::commandName(PageCommand command) {
     }
     return QString::number(static_cast<int>(command));
 }
+
+void FakeWebView::requestPageSource(std::function<void(const QString &)> done) {
+    record(QStringLiteral("requestPageSource"));
+    // The real view answers later, never inside the call.
+    QMetaObject::invokeMethod(
+        this, [this, done] { done(m_pageSource); }, Qt::QueuedConnection);
+}
+
+void FakeWebView::findText(const QString &text, bool backward,
+                           std::function<void(int matches)> done) {
+    record(QStringLiteral("findText ") + text +
+           (backward ? QStringLiteral(" backward") : QString()));
+    if (done)
+        QMetaObject::invokeMethod(
+            this, [this, done] { done(m_matches); }, Qt::QueuedConnection);
+}

@@ -28,6 +28,9 @@ public:
     QString locationURL() const override { return m_locationUrl; }
     QString locationName() const override { return m_locationName; }
     QString selectedText() const override { return m_selectedText; }
+    void requestPageSource(std::function<void(const QString &)> done) override;
+    void findText(const QString &text, bool backward,
+                  std::function<void(int matches)> done) override;
 
     void setSilent(bool silent) override;
     void setRegisterAsBrowser(bool registered) override;
@@ -46,6 +49,9 @@ public:
     void setReadyState(const QString &state) { m_readyState = state; }
     void setLocation(const QString &url, const QString &name);
     void setSelectedText(const QString &text) { m_selectedText = text; }
+    // What requestPageSource hands over, and how many matches findText reports.
+    void setPageSource(const QString &source) { m_pageSource = source; }
+    void setMatches(int matches) { m_matches = matches; }
 
     // A whole page load as the real view reports it: busy and "loading", beforeNavigate2,
     // progress 50 and 100 of 100, titleChange, then location, not busy, "complete" and
@@ -69,4 +75,6 @@ private:
     QString m_locationUrl;
     QString m_locationName;
     QString m_selectedText;
+    QString m_pageSource;
+    int m_matches = 0;
 };

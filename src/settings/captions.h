@@ -1,0 +1,22 @@
+#pragma once
+
+// Caption numbers of the language files that the program uses for texts of its own,
+// beyond those every button and notice has always had.
+namespace Captions {
+constexpr int ProgramName = 179;
+constexpr int FileNotSaved = 105;
+constexpr int FileNotOpened = 106;
+constexpr int LanguageFileNotLoaded = 207;
+constexpr int StatusBar = 185;
+constexpr int AddressBar = 186;
+constexpr int TabBar = 187;
+constexpr int TranslateSelection = 190;
+constexpr int NoBookmark = 171;
+constexpr int NoSettingsTool = 140;
+constexpr int OnlyWebAddresses = 141;
+constexpr int FindOnPage = 166;
+constexpr int TextNotFound = 167;
+constexpr int FindNext = 20;
+constexpr int FindPrevious = 21;
+constexpr int Close = 32;
+} // namespace Captions

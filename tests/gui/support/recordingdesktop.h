@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/desktop.h"
+
+#include <QStringList>
+#include <QUrl>
+
+// A desktop that keeps what it was handed instead of opening it.
+class RecordingDesktop : public Desktop {
+public:
+    bool openWebAddress(const QUrl &url) override {
+        opened.append(url.toString());
+        return true;
+    }
+    bool openProgramFile(const QString &path) override {
+        opened.append(path);
+        return true;
+    }
+    bool openSettings(SettingsPanel panel) override {
+        settings.append(static_cast<int>(panel));
+        return settingsToolInstalled;
+    }
+
+    QStringList opened;
+    QList<int> settings;
+    bool settingsToolInstalled = true;
+};
