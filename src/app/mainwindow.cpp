@@ -21,6 +21,7 @@
 #include "linktable/linktable.h"
 #include "settings/applylanguagetexts.h"
 #include "settings/captions.h"
+#include "translate/selectiontranslation.h"
 #include "userdata/historyfile.h"
 #include "userdata/optionsfile.h"
 
@@ -88,6 +89,8 @@ void MainWindow::createChildren() {
     m_addressBar->setObjectName(QStringLiteral("Text1"));
     m_statusLine = new StatusLine(this);
     m_findBar = new FindBar([this] { return m_tabs->currentView(); }, this);
+    m_translation = std::make_unique<SelectionTranslation>(
+        m_timer6, m_state, [this] { return m_tabs->currentView(); }, this);
     m_systemDesktop = std::make_unique<SystemDesktop>(m_files.folder().root());
     m_desktop = m_systemDesktop.get();
 
@@ -168,6 +171,9 @@ bool MainWindow::load() {
     for (int element = 0; element < 3; ++element)
         m_bars->toolbar(element)->setParent(m_picBar);
     m_addressBar->setParent(m_bars->toolbar(1));
+    // The last bar reaches past the window's edge by design; room at its end keeps its
+    // last button whole.
+    m_bars->toolbar(2)->setContentsMargins(0, 0, m_twips.toPixels(150), 0);
     m_bars->setBarStyle(style);
     m_registry->item(QStringLiteral("FAVORITE")).setEnabled(false);
 
@@ -229,11 +235,21 @@ void MainWindow::applyLanguageTexts() {
     targets.linkTitles = &m_linkTable->titles();
     ApplyLanguageTexts(*m_registry, m_state, targets);
     // The controls that show no caption of their own are named for screen readers too.
-    m_tabStrip->setAccessibleName(m_state.language.caption(187));
-    m_addressBar->setAccessibleName(m_state.language.caption(186));
-    m_statusLine->statusBar()->setAccessibleName(m_state.language.caption(185));
-    m_statusLine->timebar()->setToolTip(m_state.language.caption(190));
-    m_statusLine->timebar()->setAccessibleName(m_state.language.caption(190));
+    m_tabStrip->setAccessibleName(m_state.language.caption(Captions::TabBar));
+    m_addressBar->setAccessibleName(m_state.language.caption(Captions::AddressBar));
+    m_addressBar->lineEdit()->setAccessibleName(m_state.language.caption(Captions::AddressBar));
+    setAccessibleName(m_state.language.caption(Captions::ProgramName));
+    for (int element = 0; element < 3; ++element) {
+        if (QToolBar *bar = m_bars->toolbar(element)) {
+            bar->setWindowTitle(m_state.language.caption(Captions::Toolbar));
+            bar->setAccessibleName(m_state.language.caption(Captions::Toolbar));
+        }
+    }
+    m_statusLine->statusBar()->setAccessibleName(m_state.language.caption(Captions::StatusBar));
+    m_statusLine->timebar()->setToolTip(m_state.language.caption(Captions::TranslateSelection));
+    m_statusLine->timebar()->setAccessibleName(
+        m_state.language.caption(Captions::TranslateSelection));
+    m_translation->applyLanguageTexts();
     const LanguageFile &language = m_state.language;
     m_findBar->setTexts(language.caption(Captions::FindOnPage),
                         language.caption(Captions::FindNext),
@@ -525,6 +541,7 @@ void MainWindow::GO_Exit() {
         if (QFile::exists(path))
             QFile::remove(path);
     }
+    m_translation->closeWindow();
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window != this)
             window->close();

@@ -19,6 +19,7 @@ class MainCommandBars;
 class MainDispatcher;
 class Notifier;
 class PageTracker;
+class SelectionTranslation;
 class StatusLine;
 class TabStrip;
 struct MainLayoutInput;
@@ -130,6 +131,7 @@ private:
     std::unique_ptr<Desktop> m_systemDesktop;
     Desktop *m_desktop = nullptr;
     FindBar *m_findBar = nullptr;
+    std::unique_ptr<SelectionTranslation> m_translation;
     PageTracker *m_tracker = nullptr;
     QWidget *m_picBar = nullptr;
     TabStrip *m_tabStrip = nullptr;

@@ -34,6 +34,12 @@ void AddressBar::setAddressText(const QString &text) {
         lineEdit()->setCursorPosition(0);
 }
 
+void AddressBar::showPageAddress(const QString &text) {
+    if (hasFocus() && lineEdit()->isModified())
+        return;
+    setAddressText(text);
+}
+
 QStringList AddressBar::history() const {
     QStringList entries;
     for (int i = 0; i < count(); ++i)

@@ -28,6 +28,8 @@ public:
 
     // Sets the text without touching the list.
     void setAddressText(const QString &text);
+    // The address a page reports; what the user is typing is never overwritten by it.
+    void showPageAddress(const QString &text);
 
 Q_SIGNALS:
     // The bar got the focus (the floating bars stay while the user types).

@@ -33,6 +33,8 @@ void TabStrip::syncCount(int count) {
 void TabStrip::setStripWidth(int width) {
     m_stripWidth = width;
     setFixedWidth(width);
+    // QTabBar lays its tabs out again only when told; setting the elide mode tells it.
+    setElideMode(elideMode());
     updateGeometry();
 }
 

@@ -10,6 +10,7 @@ constexpr int LanguageFileNotLoaded = 207;
 constexpr int StatusBar = 185;
 constexpr int AddressBar = 186;
 constexpr int TabBar = 187;
+constexpr int Toolbar = 188;
 constexpr int TranslateSelection = 190;
 constexpr int NoBookmark = 171;
 constexpr int NoSettingsTool = 140;

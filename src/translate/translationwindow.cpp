@@ -1,0 +1,97 @@
+#include "translate/translationwindow.h"
+
+#include "browser/enginewebview.h"
+#include "settings/languagefile.h"
+#include "translate/translationcaptions.h"
+#include "translate/translationrequest.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+namespace {
+
+QLabel *makeNotice(const QString &objectName) {
+    auto *label = new QLabel;
+    label->setObjectName(objectName);
+    label->setWordWrap(true);
+    label->setMargin(4);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->hide();
+    return label;
+}
+
+QString shortenedText(const LanguageFile &language) {
+    return language.caption(TranslationCaptions::SelectionShortened);
+}
+
+} // namespace
+
+TranslationWindow::TranslationWindow(const LanguageFile &language, ViewFactory factory,
+                                     QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_web1(factory ? factory(this) : new EngineWebView(this))
+    , m_shortenedNotice(makeNotice(QStringLiteral("shortenedNotice")))
+    , m_failureNotice(makeNotice(QStringLiteral("failureNotice"))) {
+    setObjectName(QStringLiteral("frmShow"));
+    m_web1->setObjectName(QStringLiteral("Web1"));
+    m_web1->setSilent(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_shortenedNotice);
+    layout->addWidget(m_failureNotice);
+    layout->addWidget(m_web1, 1);
+
+    // Only the engine tells whether a load failed; another view simply shows its page.
+    if (auto *engine = qobject_cast<EngineWebView *>(m_web1))
+        connect(engine->engineView(), &QWebEngineView::loadFinished, this,
+                &TranslationWindow::onLoadFinished);
+
+    applyLanguageTexts(language);
+}
+
+void TranslationWindow::applyLanguageTexts(const LanguageFile &language) {
+    const QString title = language.caption(TranslationCaptions::WindowTitle);
+    setWindowTitle(title);
+    setAccessibleName(title);
+    m_web1->setAccessibleName(title);
+    setNotice(m_shortenedNotice, shortenedText(language));
+    setNotice(m_failureNotice, language.caption(TranslationCaptions::ServiceUnreachable));
+}
+
+void TranslationWindow::setNotice(QLabel *label, const QString &text) {
+    label->setText(text);
+    label->setAccessibleName(text);
+}
+
+void TranslationWindow::showTranslation(const TranslationRequest &request) {
+    m_shortenedNotice->setVisible(request.shortened());
+    m_failureNotice->hide();
+    if (!m_placed) {
+        place();
+        m_placed = true;
+    }
+    show();
+    raise();
+    m_web1->navigate2(request.address());
+}
+
+void TranslationWindow::onLoadFinished(bool ok) {
+    m_failureNotice->setVisible(!ok);
+}
+
+void TranslationWindow::place() {
+    const QWidget *owner = parentWidget();
+    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const int width = qRound(area.width() * 0.7);
+    const int height = qRound(area.height() * 0.9);
+    resize(width, height);
+    move(area.left() + (area.width() - width) / 2, area.top() + (area.height() - height) / 2);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class LanguageFile;
+class QLabel;
+class TranslationRequest;
+class WebView;
+
+// `frmShow`: the translation window. Its web view `Web1` fills it; a notice line above
+// the page says when the text was shortened or the service could not be reached. Not
+// modal; it stays open and shows every translation in turn.
+class TranslationWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Makes `Web1`; the window is its parent.
+    using ViewFactory = std::function<WebView *(QWidget *parent)>;
+
+    // Without a factory `Web1` is a view on the web engine. A parent keeps the window
+    // in front of it and takes it away with it; it stays a window of its own.
+    explicit TranslationWindow(const LanguageFile &language, ViewFactory factory = {},
+                               QWidget *parent = nullptr);
+
+    // Loads the request into `Web1` and shows the window, placed on its first showing.
+    void showTranslation(const TranslationRequest &request);
+    // Caption 223 and the notices in the language given.
+    void applyLanguageTexts(const LanguageFile &language);
+
+    WebView *web1() const { return m_web1; }
+
+private:
+    // 0.7 of the screen's width, 0.9 of its height, in its centre.
+    void place();
+    void setNotice(QLabel *label, const QString &text);
+    void onLoadFinished(bool ok);
+
+    WebView *m_web1;
+    QLabel *m_shortenedNotice;
+    QLabel *m_failureNotice;
+    bool m_placed = false;
+};

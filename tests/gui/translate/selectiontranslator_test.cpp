@@ -1,0 +1,145 @@
+#include "app/programstate.h"
+#include "support/fakewebview.h"
+#include "translate/selectiontranslator.h"
+#include "translationtesthelpers.h"
+
+#include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString queryValue(const QString &address, const QString &key) {
+    return QUrlQuery(QUrl(address).query(QUrl::FullyEncoded))
+        .queryItemValue(key, QUrl::FullyDecoded);
+}
+
+class SelectionTranslatorTest : public ::testing::Test {
+protected:
+    SelectionTranslatorTest() {
+        state.sourceLanguage = QStringLiteral("de");
+        state.settings.myLanguage = QStringLiteral("en");
+        state.language.parse({QStringLiteral("TRANSLATE_HOST=translate.test")});
+        translator.setLeftButtonState([this] { return buttonDown; });
+        QObject::connect(&translator, &SelectionTranslator::translationRequested,
+                         [this](const TranslationRequest &request) { requests.append(request); });
+    }
+
+    // One press and release of the left button, as the user gives it.
+    void click(Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(&view, button);
+        QTest::mouseRelease(&view, button);
+    }
+
+    ProgramState state;
+    FakeWebView view;
+    WebView *current = &view;
+    SelectionTranslator translator{state, [this] { return current; }};
+    bool buttonDown = false;
+    QList<TranslationRequest> requests;
+};
+
+} // namespace
+
+TEST_F(SelectionTranslatorTest, TheButtonSeenDownThenUpTranslatesTheSelectionOnce) {
+    view.setSelectedText(QStringLiteral("Guten Tag"));
+    buttonDown = true;
+    translator.tick();
+    EXPECT_TRUE(translator.selectionPending());
+    EXPECT_TRUE(requests.isEmpty());
+
+    buttonDown = false;
+    translator.tick();
+    EXPECT_FALSE(translator.selectionPending());
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(requests[0].address(),
+              "http://translate.test/translate_t?hl=en&ie=UTF8&text=Guten%20Tag"
+              "&langpair=de%7Cen");
+    EXPECT_EQ(translator.langPair(), "de|en");
+    // Read from the page and cleared there; nothing goes through the clipboard.
+    EXPECT_EQ(view.commands(), QList<WebView::PageCommand>{WebView::PageCommand::ClearSelection});
+
+    translator.tick();
+    EXPECT_EQ(requests.size(), 1);
+}
+
+TEST_F(SelectionTranslatorTest, NothingIsTranslatedWhileTheButtonStaysDown) {
+    view.setSelectedText(QStringLiteral("Guten"));
+    buttonDown = true;
+    for (int tick = 0; tick < 3; ++tick)
+        translator.tick();
+    EXPECT_TRUE(requests.isEmpty());
+    EXPECT_TRUE(view.commands().isEmpty());
+    buttonDown = false;
+    translator.tick();
+    EXPECT_EQ(requests.size(), 1);
+}
+
+TEST_F(SelectionTranslatorTest, AQuickClickBetweenTwoTicksIsNotMissed) {
+    view.setSelectedText(QStringLiteral("schnell"));
+    click();
+    translator.tick();
+    EXPECT_TRUE(translator.selectionPending());
+    translator.tick();
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(requests[0].text(), "schnell");
+}
+
+TEST_F(SelectionTranslatorTest, TheRightButtonSelectsNothing) {
+    view.setSelectedText(QStringLiteral("rechts"));
+    click(Qt::RightButton);
+    translator.tick();
+    EXPECT_FALSE(translator.selectionPending());
+    translator.tick();
+    EXPECT_TRUE(requests.isEmpty());
+}
+
+TEST_F(SelectionTranslatorTest, ASelectionOfBlanksAloneAsksNothing) {
+    view.setSelectedText(QStringLiteral(" \n\t "));
+    click();
+    translator.tick();
+    translator.tick();
+    EXPECT_TRUE(requests.isEmpty());
+    EXPECT_EQ(view.commands(), QList<WebView::PageCommand>{WebView::PageCommand::ClearSelection});
+}
+
+TEST_F(SelectionTranslatorTest, TheLanguagesAreReadAtEachTranslation) {
+    view.setSelectedText(QStringLiteral("bonjour"));
+    state.sourceLanguage = QStringLiteral("fr");
+    state.settings.myLanguage.clear();
+    translator.GO_Translate();
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(queryValue(requests[0].address(), QStringLiteral("langpair")), "fr|en");
+    EXPECT_EQ(translator.langPair(), "fr|en");
+
+    view.setSelectedText(QStringLiteral("bonjour"));
+    state.settings.myLanguage = QStringLiteral("it");
+    state.language.parse({QStringLiteral("TRANSLATE_HOST=")});
+    translator.GO_Translate();
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_TRUE(requests[1].address().startsWith(
+        QStringLiteral("http://translate.google.com/translate_t?")));
+    EXPECT_EQ(queryValue(requests[1].address(), QStringLiteral("langpair")), "fr|it");
+}
+
+TEST_F(SelectionTranslatorTest, TheCurrentTabAtTranslationTimeIsRead) {
+    FakeWebView other;
+    other.setSelectedText(QStringLiteral("zweiter Tab"));
+    view.setSelectedText(QStringLiteral("erster Tab"));
+    click();
+    translator.tick();
+    current = &other;
+    translator.tick();
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(requests[0].text(), "zweiter Tab");
+    EXPECT_TRUE(view.commands().isEmpty());
+}
+
+TEST_F(SelectionTranslatorTest, NoTabAtAllAsksNothing) {
+    current = nullptr;
+    click();
+    translator.tick();
+    translator.tick();
+    EXPECT_TRUE(requests.isEmpty());
+}
