@@ -4,7 +4,6 @@
 #include "app/notifier.h"
 #include "app/settingsfile.h"
 #include "app/statusline.h"
-#include "app/systemdesktop.h"
 #include "app/windowplacement.h"
 #include "browser/addressbar.h"
 #include "browser/findbar.h"
@@ -17,6 +16,7 @@
 #include "commandbar/imagelist.h"
 #include "commandbar/maincommandbars.h"
 #include "commandbar/mainimages.h"
+#include "desktop/systemdesktop.h"
 #include "dispatch/maindispatcher.h"
 #include "linktable/linktable.h"
 #include "settings/applylanguagetexts.h"
@@ -24,6 +24,7 @@
 #include "translate/selectiontranslation.h"
 #include "userdata/historyfile.h"
 #include "userdata/optionsfile.h"
+#include "windows/secondarywindows.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -156,6 +157,10 @@ bool MainWindow::load() {
     MainImages::load(*m_images, m_files.folder());
     m_bars->build(m_state.language, m_files.folder(), m_tabStrip,
                   m_twips.toPixels(m_state.language.settings().tabWidth.value_or(0)));
+    // The other windows' bars use separators the main command set made.
+    m_windows = std::make_unique<SecondaryWindows>(
+        WindowContext{*m_registry, m_state.language, m_files.folder(), m_notifier, *m_desktop,
+                      m_state, [this] { return int(m_state.options.selectedBarStyle); }});
     applyLanguageTexts();
     readSettings();
 
@@ -233,6 +238,7 @@ void MainWindow::applyLanguageTexts() {
         m_statusLine->progressBar()->setAccessibleName(text);
     };
     targets.linkTitles = &m_linkTable->titles();
+    m_windows->addTo(targets);
     ApplyLanguageTexts(*m_registry, m_state, targets);
     // The controls that show no caption of their own are named for screen readers too.
     m_tabStrip->setAccessibleName(m_state.language.caption(Captions::TabBar));
@@ -280,11 +286,11 @@ void MainWindow::switchLanguage(const QString &language) {
 }
 
 void MainWindow::showAbout() {
-    // Filled in with the about window.
+    m_windows->showAbout(this);
 }
 
 void MainWindow::showLanguageEditor() {
-    // Filled in with the language editor.
+    m_windows->showLanguageEditor(this);
 }
 
 void MainWindow::showTranslationIndicator(bool on) {

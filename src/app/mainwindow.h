@@ -2,8 +2,8 @@
 
 #include "app/programfiles.h"
 #include "app/programstate.h"
-#include "app/twips.h"
 #include "browser/browsertabs.h"
+#include "desktop/twips.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -19,6 +19,7 @@ class MainCommandBars;
 class MainDispatcher;
 class Notifier;
 class PageTracker;
+class SecondaryWindows;
 class SelectionTranslation;
 class StatusLine;
 class TabStrip;
@@ -132,6 +133,7 @@ private:
     Desktop *m_desktop = nullptr;
     FindBar *m_findBar = nullptr;
     std::unique_ptr<SelectionTranslation> m_translation;
+    std::unique_ptr<SecondaryWindows> m_windows;
     PageTracker *m_tracker = nullptr;
     QWidget *m_picBar = nullptr;
     TabStrip *m_tabStrip = nullptr;

@@ -26,9 +26,12 @@ struct ProgramState {
     bool barsShown = true;
     QString sourceLanguage;        // code of the language selected text is written in
     QString translateLanguageItem; // caption of the active translate-language item
-    int dialogAnswer = 0;          // the input dialog's last answer: 1 yes, 0 no
-    bool editedFlag = false;       // the language editor has been typed in this run
-    QString wordTemplatePath;      // set by the deferred start-up steps
+    // DialogAnswer: the input dialog's last answer, 1 yes, 0 no; opening the dialog does
+    // not reset it.
+    int dialogAnswer = 0;
+    // EditedFlag: the language editor was typed in this run; nothing clears it.
+    bool editedFlag = false;
+    QString wordTemplatePath; // set by the deferred start-up steps
     QString wordTemplateHPath;
     Options options;
     SettingsValues settings;

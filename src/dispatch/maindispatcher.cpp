@@ -1,6 +1,5 @@
 #include "maindispatcher.h"
 
-#include "app/desktop.h"
 #include "app/mainwindow.h"
 #include "app/notifier.h"
 #include "app/statusline.h"
@@ -12,6 +11,7 @@
 #include "commandbar/commandregistry.h"
 #include "commandbar/imagelist.h"
 #include "commandbar/maincommandbars.h"
+#include "desktop/desktop.h"
 #include "settings/captions.h"
 #include "userdata/bookmarkfile.h"
 #include "userdata/optionsfile.h"
@@ -289,7 +289,7 @@ void MainDispatcher::floatingBars() {
 }
 
 void MainDispatcher::help() {
-    m_window.desktop().openWebAddress(QUrl(QLatin1String(HelpPage)));
+    m_window.desktop().openUrl(QUrl(QLatin1String(HelpPage)));
 }
 void MainDispatcher::pageExport() {
     Q_EMIT m_window.exportRequested(m_key);
@@ -299,7 +299,7 @@ void MainDispatcher::explorer() {
     const QString text = m_window.addressBar().currentText().trimmed();
     const QUrl url(text, QUrl::StrictMode);
     // Only a web address leaves the program; a path or any other scheme is refused.
-    if (!Desktop::isWebAddress(url) || !m_window.desktop().openWebAddress(url)) {
+    if (!Desktop::isWebAddress(url) || !m_window.desktop().openUrl(url)) {
         const LanguageFile &language = m_window.state().language;
         m_window.notifier().warn(language.caption(Captions::ProgramName),
                                  language.caption(Captions::OnlyWebAddresses) +

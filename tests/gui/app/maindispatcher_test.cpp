@@ -12,9 +12,11 @@
 #include "recordingnotifier.h"
 #include "text/textfile.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -267,4 +269,20 @@ TEST_F(Dispatch, ExportsAndTheLinkTableReachTheirOnePlace) {
     ASSERT_EQ(exports.count(), 7);
     EXPECT_EQ(exports.at(1).at(0).toString(), "SAVE:PDF");
     EXPECT_EQ(links.count(), 1);
+}
+
+TEST_F(Dispatch, AboutAndTheLanguageEditorOpenModallyFromTheirKeys) {
+    for (const auto &[bar, key, title] :
+         {std::tuple{0, "TORVELLO", 138}, {3, "FILE:TORVELLO", 138}, {3, "LANG:NEW", 209}}) {
+        QString seen;
+        // The window is modal: look at it from inside its own event loop, then close it.
+        QTimer::singleShot(0, [&seen] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                seen = modal->windowTitle();
+                modal->close();
+            }
+        });
+        click(bar, key);
+        EXPECT_EQ(seen, window->state().language.caption(title)) << key;
+    }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/desktop.h"
+#include "desktop/desktop.h"
 
 #include <QStringList>
 #include <QUrl>
@@ -8,9 +8,9 @@
 // A desktop that keeps what it was handed instead of opening it.
 class RecordingDesktop : public Desktop {
 public:
-    bool openWebAddress(const QUrl &url) override {
+    bool openUrl(const QUrl &url) override {
         opened.append(url.toString());
-        return true;
+        return answer;
     }
     bool openProgramFile(const QString &path) override {
         opened.append(path);
@@ -21,7 +21,8 @@ public:
         return settingsToolInstalled;
     }
 
-    QStringList opened;
+    QStringList opened; // addresses and paths, in order
+    bool answer = true; // what openUrl answers
     QList<int> settings;
     bool settingsToolInstalled = true;
 };

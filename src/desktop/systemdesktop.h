@@ -1,13 +1,13 @@
 #pragma once
 
-#include "desktop.h"
+#include "desktop/desktop.h"
 
 // The desktop of the machine the program runs on.
 class SystemDesktop : public Desktop {
 public:
     explicit SystemDesktop(QString programFolder);
 
-    bool openWebAddress(const QUrl &url) override;
+    bool openUrl(const QUrl &url) override;
     bool openProgramFile(const QString &path) override;
     bool openSettings(SettingsPanel panel) override;
 

@@ -1,4 +1,4 @@
-#include "systemdesktop.h"
+#include "desktop/systemdesktop.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -34,8 +34,8 @@ const SettingsTool SettingsTools[] = {
 SystemDesktop::SystemDesktop(QString programFolder)
     : m_programFolder(QDir(programFolder).canonicalPath()) {}
 
-bool SystemDesktop::openWebAddress(const QUrl &url) {
-    return isWebAddress(url) && QDesktopServices::openUrl(url);
+bool SystemDesktop::openUrl(const QUrl &url) {
+    return (isWebAddress(url) || isMailAddress(url)) && QDesktopServices::openUrl(url);
 }
 
 bool SystemDesktop::openProgramFile(const QString &path) {

@@ -1,0 +1,195 @@
+#include "aboutwindow.h"
+
+#include "app/notifier.h"
+#include "commandbar/commandregistry.h"
+#include "desktop/desktop.h"
+#include "linklabel.h"
+#include "settings/languagefile.h"
+#include "windowcommandbar.h"
+#include "windowimages.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QShowEvent>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString ProgramTitle = QStringLiteral("QuortTrans");
+const QString ProgramVersion = QStringLiteral(QUORT_VERSION);
+// Fixed texts of the window, the same in every language.
+const QString CreditText = QStringLiteral("Made by the QuortTrans developers");
+const QString FirstSiteName = QStringLiteral("quorttrans.example.org");
+const QString SecondSiteName = QStringLiteral("quorttrans.example.org/guides");
+
+constexpr int TitleText = 179;      // the program's name, over messages
+constexpr int WindowText = 138;     // About QuortTrans
+constexpr int VisitText = 197;      // Visit:
+constexpr int VersionText = 198;    // Version
+constexpr int FirstSiteText = 199;  // what the first site offers
+constexpr int SecondSiteText = 200; // what the second site offers
+constexpr int DisclaimerText = 202; // no warranty
+constexpr int WriteToAuthorText = 203;
+constexpr int OkText = 204;
+constexpr int HelpText = 205;
+constexpr int NotOpenedText = 106;
+
+// Navy reads well on the light blue; the usual link blue does not.
+const QColor LinkColour = QColor(0, 0, 128);
+
+constexpr int PictureSize = 48;
+constexpr int TextWidth = 360;
+
+} // namespace
+
+const QColor AboutWindow::Background = QColor(132, 171, 227);
+
+QUrl AboutWindow::helpPage() {
+    return QUrl(QStringLiteral("https://quorttrans.example.org/quorttrans/quorttranshelp.html"));
+}
+
+QUrl AboutWindow::mailAddress() {
+    return QUrl(QStringLiteral("mailto:developers@quorttrans.example.org"));
+}
+
+QUrl AboutWindow::firstSite() {
+    return QUrl(QStringLiteral("https://quorttrans.example.org/"));
+}
+
+QUrl AboutWindow::secondSite() {
+    return QUrl(QStringLiteral("https://quorttrans.example.org/guides/"));
+}
+
+AboutWindow::AboutWindow(const WindowContext &context, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context) {
+    const LanguageFile &texts = context.language;
+    setModal(true);
+    setWindowTitle(texts.caption(WindowText));
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Background);
+    colours.setColor(QPalette::Link, LinkColour); // the labels acting as links take it
+    setPalette(colours);
+
+    auto *picture = addLabel("Image1", {});
+    picture->setPixmap(
+        WindowImages::mainPicture(context.folder, "ABOUT").pixmap(PictureSize, PictureSize));
+    picture->setAccessibleName(ProgramTitle);
+    picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+    QLabel *title = addLabel("lblTitle", ProgramTitle);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
+    title->setFont(titleFont);
+    QLabel *version =
+        addLabel("lblVersion", texts.caption(VersionText) + QLatin1Char(' ') + ProgramVersion);
+    LinkLabel *credit = addLink("Label1", CreditText, mailAddress());
+    credit->setToolTip(texts.caption(WriteToAuthorText));
+
+    LinkLabel *visit = addLink("lblDescription", texts.caption(VisitText), firstSite());
+    LinkLabel *firstSiteName = addLink("lbSite", FirstSiteName, firstSite());
+    QLabel *firstSiteText = addLabel("lbDescr", texts.caption(FirstSiteText));
+    QLabel *visitB = addLabel("lbVisitB", texts.caption(VisitText));
+    LinkLabel *secondSiteName = addLink("Label3", SecondSiteName, secondSite());
+    QLabel *secondSiteText = addLabel("lbDescrB", texts.caption(SecondSiteText));
+    QLabel *disclaimer = addLabel("lblDisclaimer", texts.caption(DisclaimerText));
+    for (QLabel *label : {firstSiteText, secondSiteText, disclaimer}) {
+        label->setWordWrap(true);
+        label->setMinimumWidth(TextWidth);
+    }
+
+    // Each "visit" prompt and its site share a row, the site's line under its name, so the
+    // pairs stay aligned whatever the texts' lengths.
+    auto *grid = new QGridLayout;
+    grid->setContentsMargins(16, 16, 16, 12);
+    grid->setHorizontalSpacing(12);
+    grid->addWidget(picture, 0, 0, 3, 1);
+    grid->addWidget(title, 0, 1);
+    grid->addWidget(version, 1, 1);
+    grid->addWidget(credit, 2, 1, Qt::AlignLeft);
+    grid->setRowMinimumHeight(3, 12);
+    grid->addWidget(visit, 4, 0, Qt::AlignRight);
+    grid->addWidget(firstSiteName, 4, 1, Qt::AlignLeft);
+    grid->addWidget(firstSiteText, 5, 1);
+    grid->addWidget(visitB, 6, 0, Qt::AlignRight);
+    grid->addWidget(secondSiteName, 6, 1, Qt::AlignLeft);
+    grid->addWidget(secondSiteText, 7, 1);
+    grid->setRowMinimumHeight(8, 12);
+    grid->addWidget(disclaimer, 9, 0, 1, 2);
+
+    WindowBars::ensureBuilt(context.registry, WindowBars::Window::About);
+    context.registry.item(QStringLiteral("ABOUTOK")).setCaption(texts.caption(OkText));
+    context.registry.item(QStringLiteral("ABOUTHELP")).setCaption(texts.caption(HelpText));
+    m_cmdBar = std::make_unique<WindowCommandBar>(context, WindowBars::Window::About);
+    m_cmdBar->toolBar()->setAccessibleName(texts.caption(WindowText));
+    connect(&m_cmdBar->presenter(), &CommandBarPresenter::buttonClick, this,
+            &AboutWindow::buttonClick);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(grid);
+    layout->addWidget(m_cmdBar->toolBar());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(credit, &LinkLabel::clicked, this, [this] { open(mailAddress()); });
+    connect(visit, &LinkLabel::clicked, this, [this] { open(firstSite()); });
+    connect(firstSiteName, &LinkLabel::clicked, this, [this] { open(firstSite()); });
+    connect(secondSiteName, &LinkLabel::clicked, this, [this] { open(secondSite()); });
+}
+
+AboutWindow::~AboutWindow() = default;
+
+QToolBar *AboutWindow::toolBar() const {
+    return m_cmdBar->toolBar();
+}
+
+QLabel *AboutWindow::addLabel(const char *name, const QString &text) {
+    auto *label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+LinkLabel *AboutWindow::addLink(const char *name, const QString &text, const QUrl &address) {
+    auto *label = new LinkLabel(this);
+    label->setObjectName(QLatin1String(name));
+    label->setText(text);
+    label->setToolTip(address.toString());
+    label->setAccessibleDescription(address.toString());
+    return label;
+}
+
+void AboutWindow::buttonClick(int index, const QString &key) {
+    if (index != m_cmdBar->index())
+        return;
+    if (key == QLatin1String("ABOUTHELP"))
+        open(helpPage());
+    close();
+}
+
+void AboutWindow::open(const QUrl &address) {
+    if (!m_context.desktop.openUrl(address))
+        m_context.notifier.warn(m_context.language.caption(TitleText),
+                                m_context.language.caption(NotOpenedText) + QLatin1Char('\n') +
+                                    address.toString());
+}
+
+void AboutWindow::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    // Centred on every opening, wherever it was moved to before.
+    if (!event->spontaneous())
+        centre();
+}
+
+void AboutWindow::centre() {
+    const QScreen *display = screen();
+    if (!display)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(display->geometry().center());
+    move(frame.topLeft());
+}

@@ -1,0 +1,84 @@
+#include "inputdialog.h"
+
+#include "app/programstate.h"
+#include "commandbar/commandregistry.h"
+#include "settings/languagefile.h"
+#include "windowcommandbar.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double WidthInTwips = 4100;
+constexpr double TwipsPerInch = 1440;
+
+constexpr int TitleText = 179;    // the program's name
+constexpr int QuestionText = 213; // leave without saving?
+constexpr int YesText = 212;
+constexpr int NoText = 214;
+
+} // namespace
+
+InputDialog::InputDialog(const WindowContext &context, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_labTitle(new QLabel(this)) {
+    setModal(true);
+    setWindowTitle(context.language.caption(TitleText));
+
+    m_labTitle->setObjectName(QStringLiteral("labTitle"));
+    m_labTitle->setAlignment(Qt::AlignCenter);
+    m_labTitle->setWordWrap(true);
+
+    // The panel is shared by every load of the dialog; this load's label goes into it.
+    WindowBars::ensureBuilt(context.registry, WindowBars::Window::InputDialog);
+    context.registry.item(QStringLiteral("NIL6")).setPanelWidget(m_labTitle);
+    // The same texts ApplyLanguageTexts gives the answers, so the dialog speaks the
+    // current language even when it loads before the texts were applied.
+    context.registry.item(QStringLiteral("OKYES")).setCaption(context.language.caption(YesText));
+    context.registry.item(QStringLiteral("OKNO")).setCaption(context.language.caption(NoText));
+    m_cmdBar = std::make_unique<WindowCommandBar>(context, WindowBars::Window::InputDialog);
+    connect(&m_cmdBar->presenter(), &CommandBarPresenter::buttonClick, this,
+            &InputDialog::buttonClick);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_cmdBar->toolBar());
+    setTitle(context.language.caption(QuestionText));
+
+    const QScreen *display = screen();
+    const double dpi = display ? display->logicalDotsPerInchX() : 96.0;
+    const int width = static_cast<int>(std::lround(WidthInTwips * dpi / TwipsPerInch));
+    // Never so narrow that an answer is pushed off the bar.
+    resize(std::max(width, m_cmdBar->toolBar()->sizeHint().width()), sizeHint().height());
+}
+
+InputDialog::~InputDialog() = default;
+
+void InputDialog::setTitle(const QString &text) {
+    m_labTitle->setText(text);
+    m_cmdBar->toolBar()->setAccessibleName(text);
+}
+
+QString InputDialog::title() const {
+    return m_labTitle->text();
+}
+
+QToolBar *InputDialog::toolBar() const {
+    return m_cmdBar->toolBar();
+}
+
+void InputDialog::buttonClick(int index, const QString &key) {
+    if (index != m_cmdBar->index())
+        return;
+    if (key == QLatin1String("OKYES"))
+        m_context.state.dialogAnswer = 1;
+    else if (key == QLatin1String("OKNO"))
+        m_context.state.dialogAnswer = 0;
+    close();
+}

@@ -1,0 +1,125 @@
+#include "languageeditor.h"
+
+#include "app/programstate.h"
+#include "commandbar/commandregistry.h"
+#include "inputdialog.h"
+#include "settings/languagefile.h"
+#include "windowcommandbar.h"
+
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int WindowText = 209;   // New language...
+constexpr int TextAreaText = 208; // Language file
+constexpr int CloseText = 210;
+constexpr int SaveText = 128;
+constexpr int NameTitleText = 211; // Name of the new language
+
+std::optional<QString> askName(QWidget *parent, const QString &title) {
+    QInputDialog prompt(parent);
+    prompt.setWindowTitle(title);
+    prompt.setLabelText(QString());
+    prompt.setTextValue(QString());
+    // The prompt shows no text beside its field; a screen reader names it by the title.
+    if (auto *field = prompt.findChild<QLineEdit *>())
+        field->setAccessibleName(title);
+    if (prompt.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return prompt.textValue();
+}
+
+} // namespace
+
+LanguageEditor::LanguageEditor(const WindowContext &context, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_file(context.folder, context.language, context.notifier)
+    , m_question([context](QWidget *owner) { InputDialog(context, owner).exec(); })
+    , m_namePrompt(askName)
+    , m_text(new QPlainTextEdit(this)) {
+    const LanguageFile &texts = context.language;
+    setModal(true);
+    setWindowTitle(texts.caption(WindowText));
+    if (const QScreen *display = screen())
+        resize(display->geometry().size() / 2);
+
+    WindowBars::ensureBuilt(context.registry, WindowBars::Window::LanguageEditor);
+    // The same texts ApplyLanguageTexts gives them, so the window speaks the current
+    // language even when it loads before the texts were applied.
+    context.registry.item(QStringLiteral("EXIT3")).setCaption(texts.caption(CloseText));
+    context.registry.item(QStringLiteral("SAVE5")).setCaption(texts.caption(SaveText));
+    m_cmdBar = std::make_unique<WindowCommandBar>(context, WindowBars::Window::LanguageEditor);
+    m_cmdBar->toolBar()->setAccessibleName(texts.caption(WindowText));
+    connect(&m_cmdBar->presenter(), &CommandBarPresenter::buttonClick, this,
+            &LanguageEditor::buttonClick);
+
+    m_text->setObjectName(QStringLiteral("Text1"));
+    m_text->setAccessibleName(texts.caption(TextAreaText));
+    // A language file is read line by line: a long line stays one line on screen too.
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setPlainText(m_file.readTemplate());
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_cmdBar->toolBar());
+    layout->addWidget(m_text);
+
+    // Connected after the file was loaded: only the user's typing counts.
+    connect(m_text, &QPlainTextEdit::textChanged, this,
+            [this] { m_context.state.editedFlag = true; });
+}
+
+LanguageEditor::~LanguageEditor() = default;
+
+QString LanguageEditor::text() const {
+    // The raw text keeps no-break spaces, which the plain-text view would turn into blanks.
+    QString raw = m_text->document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    raw.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return raw;
+}
+
+QToolBar *LanguageEditor::toolBar() const {
+    return m_cmdBar->toolBar();
+}
+
+void LanguageEditor::buttonClick(int index, const QString &key) {
+    if (index != m_cmdBar->index())
+        return;
+    if (key == QLatin1String("EXIT3"))
+        reject();
+    else if (key == QLatin1String("SAVE5"))
+        saveAs();
+}
+
+void LanguageEditor::reject() {
+    if (mayLeave())
+        QDialog::reject();
+}
+
+bool LanguageEditor::mayLeave() {
+    if (!m_context.state.editedFlag)
+        return true;
+    // DialogAnswer is not reset first: a dialog closed without a choice keeps the last one.
+    if (m_question)
+        m_question(this);
+    return m_context.state.dialogAnswer == 1;
+}
+
+void LanguageEditor::saveAs() {
+    if (!m_namePrompt)
+        return;
+    const std::optional<QString> name =
+        m_namePrompt(this, m_context.language.caption(NameTitleText));
+    if (!name)
+        return;
+    m_file.save(*name, text());
+}

@@ -1,0 +1,109 @@
+#include "newlanguagefile.h"
+
+#include "app/notifier.h"
+#include "settings/languagefile.h"
+#include "text/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Texts of the CaptionTable.
+constexpr int TitleText = 179;       // the program's name, over every message
+constexpr int ReplaceQuestion = 104; // the file exists already: replace it?
+constexpr int NotSavedText = 105;    // the file could not be saved
+constexpr int NotOpenedText = 106;   // the file could not be opened
+constexpr int SavedText = 218;       // the new language file was saved
+constexpr int RefusedNameText = 219; // characters that are not allowed
+constexpr int NextStartText = 220;   // in the menu after the next start
+
+const QString ForbiddenCharacters = QStringLiteral("/\\<>:\"|?*.");
+
+} // namespace
+
+NewLanguageFile::NewLanguageFile(ProgramFolder folder, const LanguageFile &texts,
+                                 Notifier &notifier)
+    : m_folder(std::move(folder))
+    , m_texts(texts)
+    , m_notifier(notifier) {}
+
+NewLanguageFile::NameCheck NewLanguageFile::checkName(const QString &name) {
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return NameCheck::Empty;
+    if (!trimmed.isValidUtf16())
+        return NameCheck::Refused;
+    for (const QChar c : trimmed) {
+        // ".." falls under the "." as well.
+        if (ForbiddenCharacters.contains(c) || c.unicode() < 0x20 ||
+            c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            return NameCheck::Refused;
+    }
+    return NameCheck::Allowed;
+}
+
+QString NewLanguageFile::templatePath() const {
+    return m_folder.path(QStringLiteral("languages/trans_english.txt"));
+}
+
+QString NewLanguageFile::readTemplate() const {
+    const QString path = templatePath();
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        m_notifier.warn(title(), caption(NotOpenedText) + QLatin1Char('\n') + path);
+        return {};
+    }
+    const QString text = TextFile::decode(file.readAll());
+    QString editorText = TextFile::splitLines(text).join(QLatin1Char('\n'));
+    if (text.endsWith(QLatin1Char('\n')))
+        editorText += QLatin1Char('\n');
+    return editorText;
+}
+
+QString NewLanguageFile::pathFor(const QString &name) const {
+    return m_folder.path(QStringLiteral("languages/trans_") + name.trimmed() +
+                         QStringLiteral(".Txt"));
+}
+
+QString NewLanguageFile::fileText(const QString &editorText) {
+    QString text = editorText;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+NewLanguageFile::SaveResult NewLanguageFile::save(const QString &name, const QString &editorText) {
+    switch (checkName(name)) {
+    case NameCheck::Empty:
+        return SaveResult::Nothing;
+    case NameCheck::Refused:
+        m_notifier.warn(title(), caption(RefusedNameText) + QLatin1Char('\n') + name);
+        return SaveResult::Refused;
+    case NameCheck::Allowed:
+        break;
+    }
+
+    const QString path = pathFor(name);
+    if (QFileInfo(path).isFile() &&
+        !m_notifier.ask(title(), caption(ReplaceQuestion) + QLatin1Char('\n') + path))
+        return SaveResult::Kept;
+
+    const WriteResult written = TextFile::writeText(path, fileText(editorText));
+    if (!written) {
+        m_notifier.warn(title(), caption(NotSavedText) + QLatin1Char('\n') + written.path +
+                                     QLatin1Char('\n') + written.error);
+        return SaveResult::Failed;
+    }
+    m_notifier.inform(title(), caption(SavedText) + QLatin1Char('\n') + caption(NextStartText));
+    return SaveResult::Written;
+}
+
+QString NewLanguageFile::caption(int n) const {
+    return m_texts.caption(n);
+}
+
+QString NewLanguageFile::title() const {
+    return caption(TitleText);
+}

@@ -1,0 +1,47 @@
+#include "secondarywindows.h"
+
+#include "aboutwindow.h"
+#include "inputdialog.h"
+#include "languageeditor.h"
+#include "settings/applylanguagetexts.h"
+#include "windowbars.h"
+
+SecondaryWindows::SecondaryWindows(WindowContext context)
+    : m_context(std::move(context)) {}
+
+void SecondaryWindows::showAbout(QWidget *owner) {
+    AboutWindow window(m_context, owner);
+    window.exec();
+}
+
+void SecondaryWindows::showLanguageEditor(QWidget *owner) {
+    LanguageEditor editor(m_context, owner);
+    editor.setQuestion([this](QWidget *parent) { askInputDialog(parent); });
+    editor.exec();
+}
+
+void SecondaryWindows::askInputDialog(QWidget *owner) {
+    InputDialog dialog(m_context, owner);
+    m_openInputDialog = &dialog;
+    dialog.exec();
+}
+
+void SecondaryWindows::loadLanguageEditor() {
+    WindowBars::ensureBuilt(m_context.registry, WindowBars::Window::LanguageEditor);
+}
+
+void SecondaryWindows::loadInputDialog() {
+    WindowBars::ensureBuilt(m_context.registry, WindowBars::Window::InputDialog);
+}
+
+void SecondaryWindows::setInputDialogTitle(const QString &text) {
+    // A dialog that loads later takes the question of the current language itself.
+    if (m_openInputDialog)
+        m_openInputDialog->setTitle(text);
+}
+
+void SecondaryWindows::addTo(LanguageTexts::Targets &targets) {
+    targets.loadLanguageEditor = [this] { loadLanguageEditor(); };
+    targets.loadInputDialog = [this] { loadInputDialog(); };
+    targets.setInputDialogTitle = [this](const QString &text) { setInputDialogTitle(text); };
+}
