@@ -13,6 +13,8 @@ for arg in "$@"; do
     --sanitize)
       folder=build-asan
       options=(-DCMAKE_BUILD_TYPE=Debug -DQT_BUILD_TESTS=ON -DQT_SANITIZE=ON)
+      # Under the sanitizers only the unit tests run, so only they are built.
+      export BUILD_TARGETS="unit_tests"
       ;;
     *) ctest_args+=("$arg") ;;
   esac
