@@ -1,79 +1,96 @@
-""
-    "Drives the built QuortTrans from outside, as a user would.
+"""Drives the built QuortTrans from outside, as a user would.
 
-    A test gets : a loopback web server with the pages it registers,
-                  a private X
-                  display(Xvfb)
-with a window manager, a private D - Bus session with the accessibility bus,
-    and a copy of the program folder of its own.It starts the program there,
-    reads what the window shows through AT - SPI(pyatspi),
-    and acts with real X input(xdotool).
+A test gets: a loopback web server with the pages it registers, a private X display (Xvfb)
+with a window manager, a private D-Bus session with the accessibility bus, and a copy of
+the program folder of its own. It starts the program there, reads what the window shows
+through AT-SPI (pyatspi), and acts with real X input (xdotool).
 
-            Run with Debian's /usr/bin/python3: pyatspi is installed for it only. By hand: /
-            usr / bin / python3 tests / e2e / test_browse.py-- program
-        - dir build / program-- artifacts / tmp / e2e
-        - artifacts[unittest options, e.g.a test name] Screenshots,
-    the program's output and the user files after each run are kept in the artefacts folder,
-    one subfolder per script
-        .""
-         "
+Run with Debian's /usr/bin/python3: pyatspi is installed for it only. By hand:
 
-    import argparse import html import http
-        .server import os import select import shutil import signal import
-    subprocess import sys import tempfile import threading import time import unittest import urllib
-        .parse import warnings from dataclasses import dataclass
+    /usr/bin/python3 tests/e2e/test_browse.py --program-dir build/program
+        --artifacts /tmp/e2e-artifacts [unittest options, e.g. a test name]
 
-    SCREEN_WIDTH = 1600 SCREEN_HEIGHT = 1000
-#Xvfb is told its resolution, so a pixel is 15 twips as the program counts them.
-    SCREEN_DPI = 96 TWIPS_PER_PIXEL = 1440 // SCREEN_DPI
+Screenshots, the program's output and the user files after each run are kept in the
+artefacts folder, one subfolder per script.
+"""
 
-    START_TIMEOUT = 60 WAIT_TIMEOUT = 30 EXIT_TIMEOUT = 30
-#How long a user looks at a page before typing a new address.
-    TYPING_PAUSE = 2.5
+import argparse
+import html
+import http.server
+import os
+import select
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+import urllib.parse
+import warnings
+from dataclasses import dataclass
 
-#Files the program writes for its user; a fresh program folder has none of them.
-    USER_FILES = ("quortspeak.opt", "quortspeak.ini", "quortspeak.hys", "quortbook.bm")
+SCREEN_WIDTH = 1600
+SCREEN_HEIGHT = 1000
+# Xvfb is told its resolution, so a pixel is 15 twips as the program counts them.
+SCREEN_DPI = 96
+TWIPS_PER_PIXEL = 1440 // SCREEN_DPI
 
-        PROGRAM_DIR = None ARTIFACTS_DIR = None
-#Imported by Session.start, once the session's buses are known.
-    pyatspi = None
+START_TIMEOUT = 60
+WAIT_TIMEOUT = 30
+EXIT_TIMEOUT = 30
+# How long a user looks at a page before typing a new address.
+TYPING_PAUSE = 2.5
 
-    def parse_arguments()
-    : ""
-      "Reads --program-dir and --artifacts; the rest is left to unittest."
-      "" global PROGRAM_DIR
-, ARTIFACTS_DIR parser = argparse.ArgumentParser(add_help = False) parser
-                             .add_argument("--program-dir", required = True) parser.add_argument(
-                                 "--artifacts", required = True) options
-, rest = parser.parse_known_args() PROGRAM_DIR =
-      os.path.abspath(options.program_dir) ARTIFACTS_DIR =
-          os.path.abspath(options.artifacts) os.makedirs(ARTIFACTS_DIR, exist_ok = True) return
-          [sys.argv[0]] +
-          rest
+# Files the program writes for its user; a fresh program folder has none of them.
+USER_FILES = ("quortspeak.opt", "quortspeak.ini", "quortspeak.hys", "quortbook.bm")
 
-          def main()
-    : argv = parse_arguments() unittest
-                 .main(module = "__main__", argv = argv, verbosity = 2)
+PROGRAM_DIR = None
+ARTIFACTS_DIR = None
+# Imported by Session.start, once the session's buses are known.
+pyatspi = None
 
-#-- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- - \
-    waiting
 
-                     class ProgramEnded(AssertionError)
-    : ""
-      "The program ended while a test still waited for something of it."
-      ""
+def parse_arguments():
+    """Reads --program-dir and --artifacts; the rest is left to unittest."""
+    global PROGRAM_DIR, ARTIFACTS_DIR
+    parser = argparse.ArgumentParser(add_help=False)
+    parser.add_argument("--program-dir", required=True)
+    parser.add_argument("--artifacts", required=True)
+    options, rest = parser.parse_known_args()
+    PROGRAM_DIR = os.path.abspath(options.program_dir)
+    ARTIFACTS_DIR = os.path.abspath(options.artifacts)
+    os.makedirs(ARTIFACTS_DIR, exist_ok=True)
+    return [sys.argv[0]] + rest
 
-    def wait_until(what, condition, timeout = WAIT_TIMEOUT, interval = 0.2)
-    : ""
-      "Polls condition until it returns something true; fails naming what was awaited
-          and what was seen last.""
-                                 "
-    deadline = time.monotonic() + timeout last
-, error = None
-, None while True : try : last
-    = condition() error = None if last : return last except ProgramEnded
-        : raise except Exception as exc : #the window may be between states;
-try again
+
+def main():
+    argv = parse_arguments()
+    unittest.main(module="__main__", argv=argv, verbosity=2)
+
+
+# --------------------------------------------------------------------------- waiting
+
+
+class ProgramEnded(AssertionError):
+    """The program ended while a test still waited for something of it."""
+
+
+def wait_until(what, condition, timeout=WAIT_TIMEOUT, interval=0.2):
+    """Polls condition until it returns something true; fails naming what was awaited
+    and what was seen last."""
+    deadline = time.monotonic() + timeout
+    last, error = None, None
+    while True:
+        try:
+            last = condition()
+            error = None
+            if last:
+                return last
+        except ProgramEnded:
+            raise
+        except Exception as exc:  # the window may be between states; try again
             error = exc
         if time.monotonic() > deadline:
             seen = f"; last error: {error!r}" if error else f"; last seen: {last!r}"
@@ -97,8 +114,8 @@ def wait_equal(what, read, expected, timeout=WAIT_TIMEOUT):
             f"(waited {timeout} s)") from None
     return box["value"]
 
-#-- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- - \
-    web server
+
+# --------------------------------------------------------------------------- web server
 
 
 @dataclass
@@ -184,7 +201,7 @@ class PageServer:
     def _record(self, method, target):
         parsed = urllib.parse.urlsplit(target)
         if parsed.scheme or method == "CONNECT":
-#A proxy request; our own host may come this way too.
+            # A proxy request; our own host may come this way too.
             if parsed.netloc != self.host:
                 with self._lock:
                     self.foreign.append(Request(method, target, time.monotonic()))
@@ -216,7 +233,7 @@ class PageServer:
                 self.send_response(200)
                 self.send_header("Content-Type", "text/html; charset=utf-8")
                 self.send_header("Content-Length", str(len(body)))
-#Every visit, reload or tab opening must reach the server.
+                # Every visit, reload or tab opening must reach the server.
                 self.send_header("Cache-Control", "no-store")
                 self.end_headers()
                 self.wfile.write(body)
@@ -233,8 +250,8 @@ class PageServer:
 
         return Handler
 
-#-- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- - \
-    processes
+
+# --------------------------------------------------------------------------- processes
 
 
 def _kill_group(process, grace=5):
@@ -243,8 +260,11 @@ def _kill_group(process, grace=5):
         return
     for sig, wait in ((signal.SIGTERM, grace), (signal.SIGKILL, 5)):
         try:
-            os
-        .killpg(process.pid, sig) except ProcessLookupError : pass try : process.wait(wait)
+            os.killpg(process.pid, sig)
+        except ProcessLookupError:
+            pass
+        try:
+            process.wait(wait)
             return
         except subprocess.TimeoutExpired:
             continue
@@ -274,7 +294,7 @@ class Session:
 
     def __init__(self, name):
         self.name = name
-#Each run leaves its own artefacts, not a mix with the last run's.
+        # Each run leaves its own artefacts, not a mix with the last run's.
         self.artifacts = os.path.join(ARTIFACTS_DIR, name)
         shutil.rmtree(self.artifacts, ignore_errors=True)
         os.makedirs(self.artifacts)
@@ -285,7 +305,7 @@ class Session:
         self._programs = []
         self._shots = 0
 
-#-- start and stop
+    # -- start and stop
 
     def start(self):
         try:
@@ -301,7 +321,7 @@ class Session:
         for folder in (home, runtime):
             os.makedirs(folder, mode=0o700)
         env = dict(os.environ)
-#An accessibility bus or desktop from outside must not leak in.
+        # An accessibility bus or desktop from outside must not leak in.
         for name in ("AT_SPI_BUS_ADDRESS", "DBUS_SESSION_BUS_ADDRESS", "WAYLAND_DISPLAY",
                      "NO_AT_BRIDGE", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
                      "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ACCESSIBILITY", "SESSION_MANAGER"):
@@ -314,7 +334,7 @@ class Session:
             "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
             "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-#The page's own tree too, so a test can read what the page shows.
+            # The page's own tree too, so a test can read what the page shows.
             "QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY": "1",
             "QTWEBENGINE_CHROMIUM_FLAGS": os.environ.get(
                 "QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox"),
@@ -344,8 +364,8 @@ class Session:
         wait_until("the window manager", lambda: self.run(
             ["wmctrl", "-m"], check=False).returncode == 0, timeout=20)
 
-#pyatspi talks to this session from now on; it is imported only here, after the
-#environment names the session's buses.
+        # pyatspi talks to this session from now on; it is imported only here, after the
+        # environment names the session's buses.
         for name in ("AT_SPI_BUS_ADDRESS",):
             os.environ.pop(name, None)
         os.environ["DISPLAY"] = self.display
@@ -354,8 +374,8 @@ class Session:
         with warnings.catch_warnings():
             warnings.simplefilter("ignore", ImportWarning)
             import pyatspi  # noqa: F401 (used by the module's helpers)
-#pyatspi calls libatspi functions that warn of their age on every use.Set
-#here, as unittest resets the filters before the tests run.
+        # pyatspi calls libatspi functions that warn of their age on every use. Set
+        # here, as unittest resets the filters before the tests run.
         warnings.filterwarnings("ignore", category=DeprecationWarning, module="pyatspi")
         pyatspi.setTimeout(10000, 20000)
 
@@ -405,7 +425,7 @@ class Session:
             data += chunk
         return data.decode().strip()
 
-#-- tools
+    # -- tools
 
     def run(self, command, check=True, timeout=WAIT_TIMEOUT):
         result = subprocess.run(command, env=self.env, capture_output=True, text=True,
@@ -417,8 +437,8 @@ class Session:
 
     def click(self, x, y, button=1):
         """A real pointer click at screen position x, y."""
-#One xdotool call keeps move and click in order; its-- sync would wait for ever
-#when the pointer is already there.
+        # One xdotool call keeps move and click in order; its --sync would wait for ever
+        # when the pointer is already there.
         self.run(["xdotool", "mousemove", str(int(x)), str(int(y)), "click", str(button)])
 
     def key(self, *keys):
@@ -447,8 +467,8 @@ class Session:
                 shutil.rmtree(os.path.join(folder, entry))
         return ProgramFolder(folder)
 
-#-- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- - \
-    user files
+
+# --------------------------------------------------------------------------- user files
 
 
 class ProgramFolder:
@@ -487,8 +507,8 @@ class ProgramFolder:
             if entry.lower() in USER_FILES:
                 shutil.copy(os.path.join(self.path, "Data", entry), target)
 
-#-- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- - \
-    the program
+
+# --------------------------------------------------------------------------- the program
 
 
 def _walk(node, skip_web=True):
@@ -552,10 +572,10 @@ class Program:
     def start(self, proxy=None):
         env = dict(self.session.env)
         if proxy is not None:
-#Anything outside 127.0.0.1 goes to the test's server instead of away.
+            # Anything outside 127.0.0.1 goes to the test's server instead of away.
             env["QTWEBENGINE_CHROMIUM_FLAGS"] += (
                 f" --proxy-server=http://{proxy.host} --proxy-bypass-list=127.0.0.1")
-#Started from elsewhere : the program must find its files in its own folder.
+        # Started from elsewhere: the program must find its files in its own folder.
         self.process = self.session.spawn(self.label, [self.folder.executable], env)
         self.session._programs.append(self)
         return self
@@ -572,7 +592,7 @@ class Program:
     def running(self):
         return self.process.poll() is None
 
-#-- the window as X sees it
+    # -- the window as X sees it
 
     def wait_for_window(self):
         def search():
@@ -588,7 +608,7 @@ class Program:
             _, _, width, height = self.geometry()
             return width * height
 
-#Popups are small; the main window is the largest one.
+        # Popups are small; the main window is the largest one.
         self.window_id = max(ids, key=area)
         return self.window_id
 
@@ -604,11 +624,11 @@ class Program:
                           str(height)])
         self.session.run(["xdotool", "windowmove", str(self.window_id), str(x), str(y)])
         wait_equal("the window's place after moving it", self.geometry, (x, y, width, height))
-#The program itself must have seen the move before anything reads it.
+        # The program itself must have seen the move before anything reads it.
         wait_equal("the window's place as the program reports it",
                    lambda: extents(self.main_window()), (x, y, width, height))
 
-#-- the window as AT - SPI shows it
+    # -- the window as AT-SPI shows it
 
     def app(self):
         if self._app is None:
@@ -707,8 +727,9 @@ class Program:
         """Types address into the address bar as a user does and presses Enter: the bar
         gets the focus by a click into it (or Ctrl+L), its text is selected, replaced
         by typing, and checked before Enter goes."""
-#The user reads the page first.Up to two seconds after a page has loaded the
-#program puts its address into the bar, over anything typed by then.
+        # The user reads the page first. Up to two seconds after a page has loaded the
+        # program puts its address into the bar, over anything typed by then.
+        wait_equal("the progress bar before typing", self.progress, 100)
         time.sleep(TYPING_PAUSE)
         for _attempt in range(3):
             if shortcut:
@@ -722,8 +743,8 @@ class Program:
             shown = self.address_text()
             if shown == address:
                 break
-#The bar takes the loaded page's address once the page is idle, also
-#while someone types; a user sees that and types again.
+            # The bar takes the loaded page's address once the page is idle, also
+            # while someone types; a user sees that and types again.
             print(f"note: the address bar showed {shown!r} after typing {address!r}; "
                   "typing again", file=sys.stderr)
         else:
@@ -750,7 +771,7 @@ class Program:
             pages.append((doc.name, texts))
         return pages
 
-#-- ending
+    # -- ending
 
     def wait_for_exit(self, timeout=EXIT_TIMEOUT):
         try:

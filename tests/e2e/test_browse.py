@@ -1,42 +1,42 @@
-""
-    "Browsing as a user does: the home page at the first start, an address typed into the
-    address bar,
-    tabs opened and refreshed with the mouse, the exit button,
-    and the next start finding the window's place and the typed address again."""
+"""Browsing as a user does: the home page at the first start, an address typed into the
+address bar, tabs opened and refreshed with the mouse, the exit button, and the next start
+finding the window's place and the typed address again."""
 
-        import os import sys import unittest
+import os
+import sys
+import unittest
 
-            sys.path.insert(0, os.path.dirname(os.path.abspath(__file__))) import harness #noqa
-    : E402 from harness import Program,
-    centre, extents, wait_equal,
-    wait_until #noqa : E402
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import harness  # noqa: E402
+from harness import Program, centre, extents, wait_equal, wait_until  # noqa: E402
 
-                       TWIPS = harness
-                                   .TWIPS_PER_PIXEL
+TWIPS = harness.TWIPS_PER_PIXEL
 
-                               class BrowseTest(unittest.TestCase)
-    :
 
-    @classmethod def setUpClass(cls)
-    : cls.session = harness.Session("browse").start()
-                           cls.addClassCleanup(cls.session.stop)
+class BrowseTest(unittest.TestCase):
 
-                               def setUp(self)
-    : self.server = harness.PageServer()
-                           .start() self.addCleanup(self.server.stop) self
-                           .addCleanup(self.session.end_programs) self.server
-                           .add_page("/home", "Home of the test site", "Welcome home.",
-                                     [("Second page", "/second")]) self.server
-                           .add_page("/second", "The second page", "Visit {visit} of this page.")
+    @classmethod
+    def setUpClass(cls):
+        cls.session = harness.Session("browse").start()
+        cls.addClassCleanup(cls.session.stop)
 
-                               @staticmethod def wait_for_page(program, title, text)
-    : ""
-      "Waits until exactly one page is on screen, with that title and text."
-      "" def shown()
-    : pages = program.shown_pages() return len(pages) == 1 and pages[0][0] == title and
-                       text in pages[0][1] try : wait_until(
-                           f "the page {title!r} reading {text!r} alone on screen",
-                           shown) except AssertionError as e:
+    def setUp(self):
+        self.server = harness.PageServer().start()
+        self.addCleanup(self.server.stop)
+        self.addCleanup(self.session.end_programs)
+        self.server.add_page("/home", "Home of the test site", "Welcome home.",
+                             [("Second page", "/second")])
+        self.server.add_page("/second", "The second page", "Visit {visit} of this page.")
+
+    @staticmethod
+    def wait_for_page(program, title, text):
+        """Waits until exactly one page is on screen, with that title and text."""
+        def shown():
+            pages = program.shown_pages()
+            return len(pages) == 1 and pages[0][0] == title and text in pages[0][1]
+        try:
+            wait_until(f"the page {title!r} reading {text!r} alone on screen", shown)
+        except AssertionError as e:
             raise AssertionError(f"{e}; pages on screen: {program.shown_pages()!r}") from None
 
     def exit_buttons(self, program):
@@ -56,11 +56,11 @@
         home = server.url("/home")
         second = server.url("/second")
         site = server.host  # the site name of an address on 127.0.0.1
-#Five lines, as the program's own default file has: the language line comes
-#with the first save.The spare numbers must come back as they went in.
+        # Five lines, as the program's own default file has: the language line comes
+        # with the first save. The spare numbers must come back as they went in.
         folder.write_lines("quortspeak.Opt", ["1", "7", "0", "9", home])
 
-#First start in a fresh folder : the home page in tab 0.
+        # First start in a fresh folder: the home page in tab 0.
         program = Program(session, folder, "first-run").start(proxy=server)
         program.wait_until_ready()
         self.assertEqual(program.geometry(), (0, 0, harness.SCREEN_WIDTH,
@@ -77,8 +77,8 @@
         self.assertEqual(program.address_text(), home)
         session.screenshot("home-page")
 
-#An address typed into the address bar, and Enter.The server holds the page
-#back, so the window can be seen while it loads.
+        # An address typed into the address bar, and Enter. The server holds the page
+        # back, so the window can be seen while it loads.
         release = server.hold("/second")
         program.enter_address(second)
         server.wait_for_count("/second", 1)
@@ -91,7 +91,7 @@
         self.assertEqual(program.address_text(), second)
         self.assertEqual(program.history(), [second], "the typed address in the list")
 
-#A left click on the first unopened tab opens it on its left neighbour's page.
+        # A left click on the first unopened tab opens it on its left neighbour's page.
         tabs = program.tabs()
         session.click(*centre(tabs[1]))
         server.wait_for_count("/second", 2)
@@ -102,12 +102,12 @@
         self.assertEqual(program.tab_captions()[2:], [""] * (len(tabs) - 2))
         self.assertEqual(program.address_text(), second)
 
-#A right click on the current tab reloads its page.
+        # A right click on the current tab reloads its page.
         session.click(*centre(program.tabs()[1]), button=3)
         server.wait_for_count("/second", 3)
         self.wait_for_visit(program, 3)
         self.assertEqual(program.current_tab(), 1)
-#A right click on another tab reloads the current one too, and opens nothing.
+        # A right click on another tab reloads the current one too, and opens nothing.
         session.click(*centre(program.tabs()[2]), button=3)
         server.wait_for_count("/second", 4)
         self.wait_for_visit(program, 4)
@@ -115,12 +115,12 @@
         self.assertEqual(program.tab_captions()[2], "", "a right click opens no tab")
         session.screenshot("second-tab-opened")
 
-#Back to tab 0, which shows its own copy of the page again.
+        # Back to tab 0, which shows its own copy of the page again.
         session.click(*centre(program.tabs()[0]))
         wait_equal("the current tab", program.current_tab, 0)
         self.wait_for_visit(program, 1)
 
-#The window moved and resized, then the exit button on the main bar.
+        # The window moved and resized, then the exit button on the main bar.
         program.move(120, 80, 1200, 800)
         placed = program.geometry()
         session.screenshot("before-exit")
@@ -142,8 +142,8 @@
                          "the other windows' places, never set")
         self.assertEqual(settings[12:], ["0", "en"])
 
-#The next start in the same folder : the same place, the typed address in the
-#address bar's list, and a choice from that list goes there again.
+        # The next start in the same folder: the same place, the typed address in the
+        # address bar's list, and a choice from that list goes there again.
         program = Program(session, folder, "second-run").start(proxy=server)
         program.wait_until_ready()
         server.wait_for_count("/home", 2)
@@ -168,7 +168,7 @@
         wait_equal("the address bar after the choice", program.address_text, second)
         self.assertEqual(program.tab_captions()[0], site)
 
-#Out through the same button, pressed as assistive tools press it.
+        # Out through the same button, pressed as assistive tools press it.
         program.press(self.exit_buttons(program)[0])
         self.assertEqual(program.wait_for_exit(), 0, "the program ends normally")
         program.wait_for_helpers_gone()
@@ -199,7 +199,7 @@
             return all(abs(g[0] - w[0]) <= 1 and abs(g[1] - w[1]) <= 1
                        for g, w in zip(got, wanted))
 
-#Narrower, then wider again : the strip changes its width each time.
+        # Narrower, then wider again: the strip changes its width each time.
         for width in (1200, 1450):
             with self.subTest(window_width=width):
                 if program.current_tab() != 0:
@@ -207,8 +207,8 @@
                     wait_equal("the current tab", program.current_tab, 0)
                 program.move(60, 40, width, 760)
                 before, wanted = tiles()
-#The tabs share the strip equally(the tab tooltips reckon so) : a
-#click in the last share of the strip is a click on the last tab.
+                # The tabs share the strip equally (the tab tooltips reckon so): a
+                # click in the last share of the strip is a click on the last tab.
                 last = len(before) - 1
                 _, strip_y, _, strip_height = extents(
                     program.node(harness.pyatspi.ROLE_PAGE_TAB_LIST))
@@ -227,6 +227,8 @@
 
         program.press(self.exit_buttons(program)[0])
         self.assertEqual(program.wait_for_exit(), 0, "the program ends normally")
+        program.wait_for_helpers_gone()
+        self.assertEqual(server.foreign, [], "nothing was asked of any other address")
 
 
 if __name__ == "__main__":

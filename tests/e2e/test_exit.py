@@ -13,8 +13,8 @@ import harness  # noqa: E402
 from harness import Program, centre, extents, wait_equal  # noqa: E402
 
 TWIPS = harness.TWIPS_PER_PIXEL
-#The other windows' places and the window mode: no run here changes them, so every
-#exit writes them back as they were read.
+# The other windows' places and the window mode: no run here changes them, so every
+# exit writes them back as they were read.
 OTHER_PLACES = ["1500", "2250.5", "4000", "6000", "750", "900", "3000", "4500"]
 
 
@@ -67,14 +67,14 @@ class ExitTest(unittest.TestCase):
         folder = session.program_folder("program")
         home = server.url("/home")
         folder.write_lines("quortspeak.Opt", ["1", "3", "0", "4", home])
-#Top 200, left 300, 600 high and 1000 wide, in pixels.
+        # Top 200, left 300, 600 high and 1000 wide, in pixels.
         folder.write_lines("Quortspeak.Ini", [str(200 * TWIPS), str(300 * TWIPS),
                                               str(600 * TWIPS), str(1000 * TWIPS)]
                            + OTHER_PLACES + ["0", "de"])
         place = (300, 200, 1000, 600)
         history = []
 
-#Closed by the window manager, as the close box of a desktop does.
+        # Closed by the window manager, as the close box of a desktop does.
         program = Program(session, folder, "closed-by-window-manager").start(proxy=server)
         program.wait_until_ready()
         self.assertEqual(program.geometry(), place, "the window where the file puts it")
@@ -87,7 +87,7 @@ class ExitTest(unittest.TestCase):
         self.end_normally(program)
         self.check_saved(folder, home, history, place, "after-window-manager-close")
 
-#Ended by a termination signal, as a log - out or `kill` does.
+        # Ended by a termination signal, as a log-out or `kill` does.
         for sig, path, new_place in ((signal.SIGTERM, "/two", (200, 150, 1000, 650)),
                                      (signal.SIGHUP, "/three", (10, 20, 1300, 900))):
             with self.subTest(signal=sig.name):
@@ -101,7 +101,7 @@ class ExitTest(unittest.TestCase):
                 self.end_normally(program)
                 self.check_saved(folder, home, history, place, f"after-{sig.name}")
 
-#The exit button at the right end of the bars.
+        # The exit button at the right end of the bars.
         program = Program(session, folder, "exit-button-right").start(proxy=server)
         program.wait_until_ready()
         self.assertEqual(program.geometry(), place, "the window where it was left")
