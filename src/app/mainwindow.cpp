@@ -106,7 +106,8 @@ void MainWindow::createChildren() {
     connect(m_tracker, &PageTracker::progressChanged, m_statusLine->progressBar(),
             &QProgressBar::setValue);
     connect(m_tracker, &PageTracker::statusTextChanged, m_statusLine, &StatusLine::setStatusText);
-    connect(m_tracker, &PageTracker::addressTextChanged, m_addressBar, &AddressBar::setAddressText);
+    connect(m_tracker, &PageTracker::addressTextChanged, m_addressBar,
+            &AddressBar::showPageAddress);
     connect(m_addressBar, &AddressBar::focusEntered, &m_timer1, &QTimer::stop);
     connect(m_addressBar, &AddressBar::navigated, this, [this] {
         if (m_state.options.autoHideBars)

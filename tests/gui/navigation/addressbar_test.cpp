@@ -4,6 +4,7 @@
 #include "fakewebview.h"
 #include "filehelpers.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -87,4 +88,20 @@ TEST_F(Address, ChoosingAHistoryEntryNavigatesToIt) {
     Q_EMIT bar.activated(1);
     EXPECT_EQ(current()->navigations(), QStringList{"http://two.example/"});
     EXPECT_EQ(bar.history().size(), 2);
+}
+
+TEST_F(Address, APagesAddressNeverOverwritesWhatTheUserIsTyping) {
+    host.show();
+    bar.setParent(&host);
+    bar.show();
+    QApplication::setActiveWindow(&host);
+    bar.setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return bar.hasFocus(); }, 3000));
+    QTest::keyClicks(&bar, "http://typ");
+    bar.showPageAddress("http://loaded.example/");
+    EXPECT_EQ(bar.currentText(), "http://typ");
+
+    QTest::keyClick(&bar, Qt::Key_Return);         // what was typed is used ...
+    bar.showPageAddress("http://loaded.example/"); // ... and pages show theirs again
+    EXPECT_EQ(bar.currentText(), "http://loaded.example/");
 }
