@@ -62,6 +62,8 @@ void AddressBar::Hyst_Add() {
 }
 
 void AddressBar::GO_Address(int historyMode) {
+    // What was typed has been used; the pages may show their addresses again.
+    lineEdit()->setModified(false);
     WebView *view = m_tabs.currentView();
     QString text = currentText();
     if (text.isEmpty()) {
