@@ -41,13 +41,26 @@ void addRow(QFormLayout *form, const QString &name, const QString &objectName,
 
 EngineWebView::EngineWebView(QWidget *parent)
     : WebView(parent)
-    , m_view(new QWebEngineView(this))
-    , m_page(new EngineWebPage(m_view))
     , m_readyState(QStringLiteral("uninitialized")) {
-    m_view->setPage(m_page);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
+    // Until it shows a page, the view is an empty white area.
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+}
+
+void EngineWebView::ensureEngine() {
+    // A tab that is never opened never costs an engine page: the row of tabs is fixed, and
+    // most of them stay unopened for a long time.
+    if (m_view)
+        return;
+    m_view = new QWebEngineView(this);
+    m_page = new EngineWebPage(m_view);
+    m_page->setSilent(m_silent);
+    m_view->setPage(m_page);
+    layout()->addWidget(m_view);
     setFocusProxy(m_view);
     connectPage();
 }
@@ -115,8 +128,10 @@ void EngineWebView::connectPage() {
 
 void EngineWebView::navigate(const QString &address) {
     const QUrl url = QUrl::fromUserInput(address);
-    if (url.isValid())
-        m_view->load(url);
+    if (!url.isValid())
+        return;
+    ensureEngine();
+    m_view->load(url);
 }
 
 void EngineWebView::navigate2(const QString &address) {
@@ -124,27 +139,33 @@ void EngineWebView::navigate2(const QString &address) {
 }
 
 void EngineWebView::goBack() {
-    m_view->back();
+    if (m_view)
+        m_view->back();
 }
 
 void EngineWebView::goForward() {
-    m_view->forward();
+    if (m_view)
+        m_view->forward();
 }
 
 void EngineWebView::goHome() {
     // The engine has no home page of its own; an empty page needs no network.
+    ensureEngine();
     m_view->load(QUrl(QStringLiteral("about:blank")));
 }
 
 void EngineWebView::refresh() {
-    m_view->reload();
+    if (m_view)
+        m_view->reload();
 }
 
 void EngineWebView::stop() {
-    m_view->stop();
+    if (m_view)
+        m_view->stop();
 }
 
 void EngineWebView::execWB(PageCommand command) {
+    ensureEngine();
     switch (command) {
     case PageCommand::Print:
         print();
@@ -187,23 +208,33 @@ void EngineWebView::execWB(PageCommand command) {
 }
 
 QString EngineWebView::locationURL() const {
-    return addressOf(m_page->url());
+    return m_page ? addressOf(m_page->url()) : QString();
 }
 
 QString EngineWebView::locationName() const {
-    return m_page->title();
+    return m_page ? m_page->title() : QString();
 }
 
 QString EngineWebView::selectedText() const {
-    return m_view->selectedText();
+    return m_view ? m_view->selectedText() : QString();
 }
 
 void EngineWebView::setSilent(bool silent) {
-    m_page->setSilent(silent);
+    m_silent = silent;
+    if (m_page)
+        m_page->setSilent(silent);
 }
 
 void EngineWebView::findText(const QString &text, bool backward,
                              std::function<void(int matches)> done) {
+    if (!m_page) {
+        // Nothing shown, nothing found; answered later, as the engine does.
+        QTimer::singleShot(0, this, [done] {
+            if (done)
+                done(0);
+        });
+        return;
+    }
     const QWebEnginePage::FindFlags flags =
         backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags();
     m_page->findText(text, flags, [this, done](const QWebEngineFindTextResult &result) {
@@ -213,6 +244,10 @@ void EngineWebView::findText(const QString &text, bool backward,
 }
 
 void EngineWebView::requestPageSource(std::function<void(const QString &)> done) {
+    if (!m_page) {
+        QTimer::singleShot(0, this, [done] { done(QString()); });
+        return;
+    }
     m_page->runJavaScript(
         QStringLiteral("document.documentElement ? document.documentElement.outerHTML : ''"),
         [this, done](const QVariant &result) {

@@ -68,7 +68,11 @@ public:
                   std::function<void(int matches)> done) override;
 
     // The engine's own view, for the features built directly on it (find bar, archive).
-    QWebEngineView *engineView() const { return m_view; }
+    // Made on first use, as for a page.
+    QWebEngineView *engineView() {
+        ensureEngine();
+        return m_view;
+    }
 
 Q_SIGNALS:
     // A print job started from the print dialog has ended; ok is false if it failed.
@@ -86,8 +90,11 @@ private:
     void paintInto(QPrinter *printer);
     QPrinter *printer();
 
-    QWebEngineView *m_view;
-    EngineWebPage *m_page;
+    void ensureEngine();
+
+    QWebEngineView *m_view = nullptr;
+    EngineWebPage *m_page = nullptr;
+    bool m_silent = false;
     // Kept for the whole run so the page setup chosen applies to the next print.
     std::unique_ptr<QPrinter> m_printer;
     bool m_printing = false;

@@ -101,7 +101,7 @@ protected:
         return QPoint(xy.value(0).toInt(), xy.value(1).toInt());
     }
 
-    QWidget *pageWidget() const { return view.engineView()->focusProxy(); }
+    QWidget *pageWidget() { return view.engineView()->focusProxy(); }
 
     TestHttpServer server;
     EngineWebView view;
@@ -478,3 +478,21 @@ TEST_F(EngineWebViewTest, PrintingUsesThePageSetupChosenBefore) {
 }
 
 } // namespace
+
+TEST(EngineWebViewUnopened, AViewThatShowedNothingYetAnswersCalmly) {
+    EngineWebView view;
+    view.setSilent(true);
+    view.goBack();
+    view.goForward();
+    view.refresh();
+    view.stop();
+    EXPECT_FALSE(view.busy());
+    EXPECT_EQ(view.readyState(), "uninitialized");
+    EXPECT_EQ(view.locationURL(), "");
+    EXPECT_EQ(view.selectedText(), "");
+    int matches = -1;
+    QString source = QStringLiteral("unset");
+    view.findText(QStringLiteral("x"), false, [&matches](int n) { matches = n; });
+    view.requestPageSource([&source](const QString &text) { source = text; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return matches == 0 && source.isEmpty(); }, 3000));
+}

@@ -108,7 +108,7 @@ protected:
         return runScript(QStringLiteral("window.getSelection().toString()")).toString();
     }
 
-    QWidget *pageWidget() const { return tab.engineView()->focusProxy(); }
+    QWidget *pageWidget() { return tab.engineView()->focusProxy(); }
     // A point below the text, on the page's empty body.
     static QPoint emptySpot() { return QPoint(400, 500); }
 
