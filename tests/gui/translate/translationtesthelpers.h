@@ -2,28 +2,13 @@
 
 #include "settings/languagefile.h"
 #include "text/textfile.h"
+#include "waituntil.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
-
-// Runs the event loop until condition holds or timeoutMs passed; returns the condition.
-template <typename Condition> bool waitUntil(Condition condition, int timeoutMs = 15000) {
-    if (condition())
-        return true;
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (condition())
-            loop.quit();
-    });
-    check.start(20);
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    loop.exec();
-    return condition();
-}
 
 // The shipped language file of that name, with extra lines read after it (a later
 // setting wins).
