@@ -21,7 +21,7 @@ packages=(
   tango-icon-theme
   # driving the built program as a user would: a window manager, the accessibility
   # tree, synthetic input and screen pictures
-  openbox wmctrl xdotool python3-pyatspi at-spi2-core dbus dbus-x11
+  openbox wmctrl xdotool xclip python3-pyatspi at-spi2-core dbus dbus-x11
 )
 
 missing=()

@@ -123,6 +123,8 @@ class Request:
     method: str
     path: str
     time: float
+    # The raw query string, as it came (percent-encoded).
+    query: str = ""
 
 
 class PageServer:
@@ -134,6 +136,7 @@ class PageServer:
 
     def __init__(self):
         self._pages = {}
+        self._answers = {}
         self._gates = {}
         self._lock = threading.Condition()
         self.requests = []
@@ -162,6 +165,14 @@ class PageServer:
         given as (label, path) pairs. "{visit}" in the text becomes the number of this
         request for the page, so each copy of a page on screen can be told apart."""
         self._pages[path] = (title, text, tuple(links))
+
+    def add_answer(self, path, body, content_type="text/html; charset=utf-8"):
+        """A fixed answer to path, whatever its query; the query is kept in `requests`."""
+        self._answers[path] = (body.encode("utf-8"), content_type)
+
+    def requests_for(self, path):
+        with self._lock:
+            return [r for r in self.requests if r.path == path]
 
     def _page(self, path, visit):
         title, text, links = self._pages[path]
@@ -208,7 +219,7 @@ class PageServer:
                 return None
         path = parsed.path or "/"
         with self._lock:
-            self.requests.append(Request(method, path, time.monotonic()))
+            self.requests.append(Request(method, path, time.monotonic(), parsed.query))
             self._lock.notify_all()
         return path
 
@@ -226,12 +237,16 @@ class PageServer:
                 gate = server._gates.get(path)
                 if gate is not None:
                     gate.wait(WAIT_TIMEOUT * 2)
-                if path not in server._pages:
+                if path in server._answers:
+                    body, content_type = server._answers[path]
+                elif path in server._pages:
+                    body = server._page(path, server.count(path))
+                    content_type = "text/html; charset=utf-8"
+                else:
                     self.send_error(404)
                     return
-                body = server._page(path, server.count(path))
                 self.send_response(200)
-                self.send_header("Content-Type", "text/html; charset=utf-8")
+                self.send_header("Content-Type", content_type)
                 self.send_header("Content-Length", str(len(body)))
                 # Every visit, reload or tab opening must reach the server.
                 self.send_header("Cache-Control", "no-store")
@@ -454,6 +469,21 @@ class Session:
         self.run(["import", "-window", "root", path])
         return path
 
+    def region(self, label, box):
+        """A part of the screen (x, y, width, height): saved as a PNG in the artefacts
+        folder, and returned as its raw RGB bytes."""
+        x, y, width, height = (int(v) for v in box)
+        self._shots += 1
+        path = os.path.join(self.artifacts, f"{self._shots:02d}-{label}.png")
+        geometry = f"{width}x{height}+{x}+{y}"
+        self.run(["import", "-window", "root", "-crop", geometry, "+repage", path])
+        raw = subprocess.run(["import", "-window", "root", "-crop", geometry, "+repage",
+                              "-depth", "8", "rgb:-"], env=self.env, capture_output=True,
+                             timeout=WAIT_TIMEOUT, check=True).stdout
+        if len(raw) != width * height * 3:
+            raise AssertionError(f"{label}: {len(raw)} bytes for a {geometry} region")
+        return raw
+
     def program_folder(self, name):
         """A copy of the built program folder without any user file."""
         folder = os.path.join(self.root, name)
@@ -466,6 +496,28 @@ class Session:
             if entry.lower() == "links":
                 shutil.rmtree(os.path.join(folder, entry))
         return ProgramFolder(folder)
+
+
+def captions(language):
+    """The captions of a language file of the built program, caption n at index n: the
+    n-th line that begins with a double quote."""
+    path = os.path.join(PROGRAM_DIR, "languages", f"Trans_{language}.txt")
+    texts = [None]
+    with open(path, encoding="utf-8") as source:
+        for line in source.read().splitlines():
+            line = line.strip(" ")
+            if line.startswith('"'):
+                texts.append(line[1:-1] if len(line) >= 2 else "")
+    return texts
+
+
+def differing_share(first, second):
+    """The share of pixels that differ between two RGB byte strings of one size."""
+    if len(first) != len(second):
+        return 1.0
+    pixels = len(first) // 3
+    differing = sum(1 for i in range(0, len(first), 3) if first[i:i + 3] != second[i:i + 3])
+    return differing / pixels if pixels else 0.0
 
 
 # --------------------------------------------------------------------------- user files
@@ -699,6 +751,60 @@ class Program:
         action = node.queryAction()
         names = [action.getName(i) for i in range(action.nActions)]
         action.doAction(names.index("Press") if "Press" in names else 0)
+
+    def open_menu(self, button_name):
+        """Opens the menu of a main-bar button with a real click and returns its items
+        by accessible name. Qt lists no popup among the application's windows, so the
+        menu is found through the item that Down focuses in it."""
+        from gi.repository import GLib
+        focused = []
+
+        def listener(event):
+            try:
+                if event.detail1 and event.source.getRole() == pyatspi.ROLE_MENU_ITEM:
+                    focused.append(event.source)
+            except Exception:
+                pass
+
+        def pump(seconds):
+            context = GLib.MainContext.default()
+            deadline = time.monotonic() + seconds
+            while time.monotonic() < deadline:
+                while context.iteration(False):
+                    pass
+                time.sleep(0.05)
+
+        button = wait_until(f"a button named {button_name!r} on screen",
+                            lambda: self.buttons(button_name))[0]
+        pyatspi.Registry.registerEventListener(listener, "object:state-changed:focused")
+        try:
+            self.session.click(*centre(button))
+            pump(0.6)
+            self.session.key("Down")
+            deadline = time.monotonic() + WAIT_TIMEOUT / 3
+            while not focused and time.monotonic() < deadline:
+                pump(0.1)
+        finally:
+            pyatspi.Registry.deregisterEventListener(listener, "object:state-changed:focused")
+        if not focused:
+            raise AssertionError(f"no menu item took the focus after a click on "
+                                 f"{button_name!r} and Down")
+        menu = focused[-1].parent
+        items = {}
+        for i in range(menu.childCount):
+            item = menu.getChildAtIndex(i)
+            if item is not None and item.getRole() == pyatspi.ROLE_MENU_ITEM:
+                items.setdefault(item.name, item)
+        return items
+
+    def choose(self, button_name, item_name):
+        """Opens a main-bar button's menu and clicks the item with the real pointer."""
+        items = self.open_menu(button_name)
+        if item_name not in items:
+            self.session.key("Escape")
+            raise AssertionError(f"no item {item_name!r} in the menu of {button_name!r}; "
+                                 f"it has {list(items)}")
+        self.session.click(*centre(items[item_name]))
 
     def tabs(self):
         """The page tabs of the tab strip, left to right."""
