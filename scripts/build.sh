@@ -4,6 +4,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 folder=$1
 shift
+# Paths below the checkout are hashed relative to it, so a clone elsewhere (CI) still
+# finds its objects in the compiler cache.
+export CCACHE_BASEDIR="$PWD"
 if [ ! -f "$folder/build.ninja" ]; then
   cmake -S . -B "$folder" -G Ninja "$@"
 else
