@@ -140,6 +140,7 @@ void MainWindow::createChildren() {
 
 void MainWindow::onViewCreated(int /*index*/, WebView *view) {
     m_tracker->track(view);
+    view->setPropertyTexts(propertyTexts());
 }
 
 bool MainWindow::load() {
@@ -263,11 +264,26 @@ void MainWindow::applyLanguageTexts() {
     m_statusLine->timebar()->setAccessibleName(
         m_state.language.caption(Captions::TranslateSelection));
     m_translation->applyLanguageTexts();
+    for (WebView *view : m_tabs->views())
+        view->setPropertyTexts(propertyTexts());
     const LanguageFile &language = m_state.language;
     m_findBar->setTexts(language.caption(Captions::FindOnPage),
                         language.caption(Captions::FindNext),
                         language.caption(Captions::FindPrevious), language.caption(Captions::Close),
                         language.caption(Captions::TextNotFound));
+}
+
+WebView::PropertyTexts MainWindow::propertyTexts() const {
+    const LanguageFile &language = m_state.language;
+    WebView::PropertyTexts texts;
+    texts.window = language.caption(Captions::PropertiesWindow);
+    texts.title = language.caption(Captions::PropertyTitle);
+    texts.address = language.caption(Captions::PropertyAddress);
+    texts.type = language.caption(Captions::PropertyType);
+    texts.size = language.caption(Captions::PropertySize);
+    texts.bytes = language.caption(Captions::PropertyBytes);
+    texts.encoding = language.caption(Captions::PropertyEncoding);
+    return texts;
 }
 
 void MainWindow::switchLanguage(const QString &language) {

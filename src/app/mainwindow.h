@@ -3,6 +3,7 @@
 #include "app/programfiles.h"
 #include "app/programstate.h"
 #include "browser/browsertabs.h"
+#include "browser/webview.h"
 #include "desktop/twips.h"
 
 #include <QTimer>
@@ -107,6 +108,7 @@ private:
     bool loadLanguage();
     void readSettings();
     void applyLanguageTexts();
+    WebView::PropertyTexts propertyTexts() const;
     void placeWindow();
     void startTimers();
     void openHomeAddress();

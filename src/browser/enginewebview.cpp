@@ -332,14 +332,17 @@ void EngineWebView::showProperties() {
         auto *dialog = new QDialog(this);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setObjectName(QStringLiteral("pageProperties"));
-        dialog->setWindowTitle(tr("Properties"));
+        dialog->setWindowTitle(m_propertyTexts.window);
         auto *form = new QFormLayout;
-        addRow(form, tr("Title"), QStringLiteral("title"), m_page->title());
-        addRow(form, tr("Address"), QStringLiteral("address"), locationURL());
-        addRow(form, tr("Type"), QStringLiteral("contentType"), values.value(0).toString());
+        addRow(form, m_propertyTexts.title, QStringLiteral("title"), m_page->title());
+        addRow(form, m_propertyTexts.address, QStringLiteral("address"), locationURL());
+        addRow(form, m_propertyTexts.type, QStringLiteral("contentType"),
+               values.value(0).toString());
         const auto bytes = values.value(2).toString().toUtf8().size();
-        addRow(form, tr("Size"), QStringLiteral("size"), tr("%1 bytes").arg(bytes));
-        addRow(form, tr("Encoding"), QStringLiteral("encoding"), values.value(1).toString());
+        addRow(form, m_propertyTexts.size, QStringLiteral("size"),
+               m_propertyTexts.bytes.arg(bytes));
+        addRow(form, m_propertyTexts.encoding, QStringLiteral("encoding"),
+               values.value(1).toString());
         auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
         connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
         auto *layout = new QVBoxLayout(dialog);

@@ -28,7 +28,22 @@ public:
         Delete = 33,
     };
 
+    // The texts of the page properties window, in the current language; %1 in bytes
+    // stands for the number.
+    struct PropertyTexts {
+        QString window = QStringLiteral("Page properties");
+        QString title = QStringLiteral("Title");
+        QString address = QStringLiteral("Address");
+        QString type = QStringLiteral("Content type");
+        QString size = QStringLiteral("Size");
+        QString bytes = QStringLiteral("%1 bytes");
+        QString encoding = QStringLiteral("Text encoding");
+    };
+
     using QWidget::QWidget;
+
+    void setPropertyTexts(const PropertyTexts &texts) { m_propertyTexts = texts; }
+    const PropertyTexts &propertyTexts() const { return m_propertyTexts; }
 
     virtual void navigate(const QString &address) = 0;
     // The same as navigate; the address bar and the translation window use this one.
@@ -62,6 +77,9 @@ public:
     virtual void setSilent(bool silent) = 0;
     // Whether other programs may find this view; ours never offer it.
     virtual void setRegisterAsBrowser(bool registered) = 0;
+
+protected:
+    PropertyTexts m_propertyTexts;
 
 Q_SIGNALS:
     // Every navigation the page starts, frames included.

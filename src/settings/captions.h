@@ -20,4 +20,11 @@ constexpr int TextNotFound = 167;
 constexpr int FindNext = 20;
 constexpr int FindPrevious = 21;
 constexpr int Close = 32;
+constexpr int PropertiesWindow = 178;
+constexpr int PropertyTitle = 36;
+constexpr int PropertyAddress = 127;
+constexpr int PropertyType = 47;
+constexpr int PropertySize = 49;
+constexpr int PropertyBytes = 51;
+constexpr int PropertyEncoding = 37;
 } // namespace Captions

@@ -93,6 +93,9 @@ TEST_F(MainWindowTest, TextsComeFromTheChosenLanguage) {
     EXPECT_EQ(w->registry().button("EDIT:COPY")->caption(), "Kopieren");
     EXPECT_EQ(w->registry().button("EDIT:TXT")->caption(), "trans_Deutsch.txt");
     EXPECT_EQ(w->statusLine().progressBar()->format(), "QuortTrans");
+    // Even the page properties window speaks German, in every tab.
+    EXPECT_EQ(w->tabs().view(7)->propertyTexts().size, "Größe");
+    EXPECT_EQ(w->tabs().view(0)->propertyTexts().bytes.arg(12), "12 Bytes");
     EXPECT_EQ(w->tabs().caption(0), "127.0.0.1:9");
 }
 
