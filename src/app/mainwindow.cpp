@@ -155,12 +155,6 @@ bool MainWindow::load() {
     if (!loadLanguage())
         return false;
     m_tabs->clearTabURLs();
-    // The page starts loading now, so the engine's processes start while the bars are
-    // built; the window takes the address into its bar and tab further down.
-    if (m_state.options.homeAddress.isEmpty())
-        m_state.options.homeAddress = m_files.defaultHomeAddress();
-    m_tabs->view(0)->setSilent(true);
-    m_tabs->view(0)->navigate(m_state.options.homeAddress);
 
     MainImages::load(*m_images, m_files.folder());
     m_bars->build(m_state.language, m_files.folder(), m_tabStrip,
@@ -351,12 +345,14 @@ void MainWindow::placeWindow() {
 }
 
 void MainWindow::openHomeAddress() {
-    // Tab 0 was sent to the address at the start of the load step.
+    if (m_state.options.homeAddress.isEmpty())
+        m_state.options.homeAddress = m_files.defaultHomeAddress();
     const QString address = m_state.options.homeAddress;
     m_addressBar->setAddressText(address);
     m_tabs->setCurrentIndex(0);
     m_tabs->setTabURL(0, address);
     m_state.currentURL = address;
+    m_tabs->view(0)->navigate(address);
     m_tabs->setCaption(0, SiteName::of(address));
     m_tabs->showCurrentViewOnly();
 }
