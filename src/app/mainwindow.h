@@ -45,7 +45,6 @@ public:
     // The one exit sequence, whatever the path: saves the options, the history and the
     // settings, stops the page, hides the window and ends the program. Runs once.
     void GO_Exit();
-    bool exiting() const { return m_exiting; }
 
     // The layout step, run on every resize and tab click.
     void layoutStep();

@@ -2,6 +2,8 @@
 
 #include "app/programstate.h"
 #include "commandbar/commandregistry.h"
+#include "desktop/twips.h"
+#include "desktop/twips.h"
 #include "settings/languagefile.h"
 #include "windowcommandbar.h"
 
@@ -10,12 +12,10 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 constexpr double WidthInTwips = 4100;
-constexpr double TwipsPerInch = 1440;
 
 constexpr int TitleText = 179;    // the program's name
 constexpr int QuestionText = 213; // leave without saving?
@@ -51,9 +51,7 @@ InputDialog::InputDialog(const WindowContext &context, QWidget *parent)
     layout->addWidget(m_cmdBar->toolBar());
     setTitle(context.language.caption(QuestionText));
 
-    const QScreen *display = screen();
-    const double dpi = display ? display->logicalDotsPerInchX() : 96.0;
-    const int width = static_cast<int>(std::lround(WidthInTwips * dpi / TwipsPerInch));
+    const int width = Twips::forScreen(screen()).toPixels(WidthInTwips);
     // Never so narrow that an answer is pushed off the bar.
     resize(std::max(width, m_cmdBar->toolBar()->sizeHint().width()), sizeHint().height());
 }
