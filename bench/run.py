@@ -368,6 +368,13 @@ class Side:
         shutil.copytree(self.folder, program, symlinks=True)
         data = program / "Data"
         data.mkdir(exist_ok=True)
+        # The build's program folder also holds what earlier runs of it left there (the
+        # window placement of a larger screen, a history ...); a first start has only
+        # what the build ships.
+        shipped = {entry.name.lower() for entry in (REPO / "data" / "Data").iterdir()}
+        for entry in data.iterdir():
+            if entry.name.lower() not in shipped and entry.is_file():
+                entry.unlink()
         # Bar style, floating bars, two spares, home address, language: the page opens
         # as the home page at start-up.
         lines = ["1", "0", "0", "0", address, "English"]
