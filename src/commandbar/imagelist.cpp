@@ -1,5 +1,7 @@
 #include "imagelist.h"
 
+#include "deferredicon.h"
+
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
@@ -33,15 +35,20 @@ void ImageList::set(int index, const QIcon &picture, const QString &key) {
 int ImageList::addIconFile(const QString &path) {
     QIcon icon;
     if (QFileInfo(path).isFile()) {
-        QImageReader reader(path);
-        const int images = std::max(1, reader.imageCount());
-        for (int i = 0; i < images; ++i) {
-            if (i > 0 && !reader.jumpToNextImage())
-                break;
-            const QImage image = reader.read();
-            if (!image.isNull())
-                icon.addPixmap(QPixmap::fromImage(image));
-        }
+        // Read when first shown: the translation languages' pictures sit in menus.
+        icon = DeferredIcon::fromLoader([path] {
+            QIcon loaded;
+            QImageReader reader(path);
+            const int images = std::max(1, reader.imageCount());
+            for (int i = 0; i < images; ++i) {
+                if (i > 0 && !reader.jumpToNextImage())
+                    break;
+                const QImage image = reader.read();
+                if (!image.isNull())
+                    loaded.addPixmap(QPixmap::fromImage(image));
+            }
+            return loaded;
+        });
     }
     return add(icon, QFileInfo(path).fileName());
 }

@@ -1,11 +1,13 @@
 #include "mainimages.h"
 
+#include "deferredicon.h"
 #include "imagelist.h"
 #include "text/programfolder.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QSet>
 #include <QString>
 
 namespace {
@@ -19,6 +21,10 @@ const MainImages::Picture Pictures[] = {
 // The sizes the build copies (mainimages.cmake, QUORT_IMAGE_SIZES).
 const int PictureSizes[] = {16, 22, 32};
 
+QString sizeFolder(int size) {
+    return QStringLiteral("images/%1x%1").arg(size);
+}
+
 } // namespace
 
 namespace MainImages {
@@ -29,17 +35,33 @@ TableView<Picture> table() {
 
 QString pictureFile(const Picture &picture, int size) {
     const QString name = QFileInfo(QString::fromLatin1(picture.themePicture)).fileName();
-    return QStringLiteral("images/%1x%1/%2.png").arg(size).arg(name);
+    return sizeFolder(size) + QLatin1Char('/') + name + QStringLiteral(".png");
 }
 
 void load(ImageList &images, const ProgramFolder &folder) {
     images.clear();
+    // One listing per size folder instead of a look at every file.
+    QSet<QString> present;
+    for (const int size : PictureSizes) {
+        const QString subfolder = sizeFolder(size);
+        for (const QString &name : QDir(folder.path(subfolder)).entryList(QDir::Files))
+            present.insert((subfolder + QLatin1Char('/') + name).toLower());
+    }
     for (const Picture &picture : table()) {
-        QIcon icon;
+        QList<QPair<QString, int>> files;
         for (const int size : PictureSizes) {
-            const QString path = folder.path(pictureFile(picture, size));
-            if (QFileInfo(path).isFile())
-                icon.addFile(path, QSize(size, size));
+            const QString file = pictureFile(picture, size);
+            if (present.contains(file.toLower())) // the folder matches names so too
+                files.append({folder.path(file), size});
+        }
+        QIcon icon;
+        if (!files.isEmpty()) {
+            icon = DeferredIcon::fromLoader([files] {
+                QIcon loaded;
+                for (const auto &[path, size] : files)
+                    loaded.addFile(path, QSize(size, size));
+                return loaded;
+            });
         }
         images.set(picture.position, icon, QString::fromLatin1(picture.key));
     }

@@ -67,6 +67,24 @@ TEST(ImageList, AddIconFileAppendsEvenWhenTheFileIsMissing) {
     EXPECT_EQ(images.count(), 5);
 }
 
+TEST(ImageList, AChangedCopyOfAPictureLeavesTheListsPictureAlone) {
+    ImageList images;
+    images.addIconFile(shippedFolder().path("icons/de.ico"));
+    // Copied before anything was drawn, then given a size of its own.
+    QIcon copy = images.picture(0);
+    QPixmap big(64, 64);
+    big.fill(Qt::blue);
+    copy.addPixmap(big);
+
+    const QList<QSize> listed = images.picture(0).availableSizes();
+    ASSERT_FALSE(listed.isEmpty());
+    EXPECT_FALSE(listed.contains(QSize(64, 64)));
+    EXPECT_TRUE(copy.availableSizes().contains(QSize(64, 64)));
+    for (const QSize &size : listed)
+        EXPECT_TRUE(copy.availableSizes().contains(size)) << size.width();
+    EXPECT_TRUE(drawable(images.picture(0)));
+}
+
 TEST(MainImages, EveryNamedPositionShowsAPicture) {
     const ImageList images = shippedImages();
     for (const int position : NamedPositions) {

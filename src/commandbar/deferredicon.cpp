@@ -1,0 +1,67 @@
+#include "deferredicon.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <optional>
+
+namespace {
+
+class DeferredIconEngine : public QIconEngine {
+public:
+    explicit DeferredIconEngine(std::function<QIcon()> load)
+        : m_load(std::move(load)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return icon().isNull(); }
+    void addPixmap(const QPixmap &pixmap, QIcon::Mode mode, QIcon::State state) override {
+        icon().addPixmap(pixmap, mode, state);
+    }
+    void addFile(const QString &fileName, const QSize &size, QIcon::Mode mode,
+                 QIcon::State state) override {
+        icon().addFile(fileName, size, mode, state);
+    }
+    QString key() const override { return QStringLiteral("DeferredIconEngine"); }
+
+    // A copy is made when an icon is changed; it starts from what this one has read.
+    QIconEngine *clone() const override {
+        auto *copy = new DeferredIconEngine(m_load);
+        copy->m_icon = m_icon;
+        return copy;
+    }
+
+private:
+    QIcon &icon() {
+        if (!m_icon)
+            m_icon = m_load();
+        return *m_icon;
+    }
+
+    std::function<QIcon()> m_load;
+    std::optional<QIcon> m_icon;
+};
+
+} // namespace
+
+namespace DeferredIcon {
+
+QIcon fromLoader(std::function<QIcon()> load) {
+    return QIcon(new DeferredIconEngine(std::move(load)));
+}
+
+} // namespace DeferredIcon
