@@ -103,8 +103,7 @@ void MainWindow::createChildren() {
     connect(m_bars, &MainCommandBars::menuClosed, this,
             [this](int bar) { m_dispatcher->MenuClosed(bar); });
 
-    connect(m_tracker, &PageTracker::progressChanged, m_statusLine->progressBar(),
-            &QProgressBar::setValue);
+    connect(m_tracker, &PageTracker::progressChanged, m_statusLine, &StatusLine::setProgress);
     connect(m_tracker, &PageTracker::statusTextChanged, m_statusLine, &StatusLine::setStatusText);
     connect(m_tracker, &PageTracker::addressTextChanged, m_addressBar,
             &AddressBar::showPageAddress);

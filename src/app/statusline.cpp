@@ -37,11 +37,50 @@ StatusLine::StatusLine(QWidget *parent)
     m_progress->setValue(0);
     m_progress->setTextVisible(true);
     m_progress->setAlignment(Qt::AlignCenter);
+    m_refreshPause.setSingleShot(true);
+    m_refreshPause.setInterval(RefreshPauseMs);
+    connect(&m_refreshPause, &QTimer::timeout, this, [this] {
+        if (m_textDue || m_progressDue)
+            refresh();
+    });
     connect(m_moveL, &QToolButton::pressed, this, &StatusLine::moveRequested);
     connect(m_move, &QToolButton::pressed, this, &StatusLine::moveRequested);
 }
 
 void StatusLine::setStatusText(const QString &text) {
+    m_text = text;
+    m_textDue = true;
+    if (!m_refreshPause.isActive())
+        refresh();
+}
+
+void StatusLine::setProgress(int value) {
+    m_progressValue = value;
+    m_progressDue = true;
+    if (!m_refreshPause.isActive())
+        refresh();
+}
+
+void StatusLine::refresh() {
+    if (m_textDue)
+        showText(m_text);
+    if (m_progressDue)
+        showProgress(m_progressValue);
+    m_textDue = m_progressDue = false;
+    m_refreshPause.start();
+}
+
+void StatusLine::showProgress(int progress) {
+    if (m_progress->value() == progress)
+        return;
+    // A progress bar repaints at once when its value changes, a trip to the screen of its
+    // own; as an ordinary update it goes with the status text's in one frame.
+    m_progress->setUpdatesEnabled(false);
+    m_progress->setValue(progress);
+    m_progress->setUpdatesEnabled(true);
+}
+
+void StatusLine::showText(const QString &text) {
     // A long address must not push the bar's neighbours away.
     m_status->setText(m_status->fontMetrics().elidedText(text, Qt::ElideMiddle,
                                                          std::max(m_status->width() - 8, 40)));
