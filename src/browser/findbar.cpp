@@ -24,7 +24,6 @@ FindBar::FindBar(std::function<WebView *()> currentView, QWidget *parent)
     m_close->setText(QStringLiteral("×"));
     for (QToolButton *button : {m_previous, m_next, m_close})
         button->setAutoRaise(true);
-    m_field->setClearButtonEnabled(true);
     m_field->setMinimumWidth(200);
 
     auto *layout = new QHBoxLayout(this);
@@ -57,6 +56,9 @@ void FindBar::setTexts(const QString &placeholder, const QString &next, const QS
 }
 
 void FindBar::open() {
+    // The clear button's picture comes from the icon theme, a search the start of the
+    // program need not wait for.
+    m_field->setClearButtonEnabled(true);
     show();
     raise();
     m_field->setFocus(Qt::ShortcutFocusReason);
