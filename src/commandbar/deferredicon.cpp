@@ -8,8 +8,9 @@ namespace {
 
 class DeferredIconEngine : public QIconEngine {
 public:
-    explicit DeferredIconEngine(std::function<QIcon()> load)
-        : m_load(std::move(load)) {}
+    DeferredIconEngine(std::function<QIcon()> load, bool knownToExist)
+        : m_load(std::move(load))
+        , m_knownToExist(knownToExist) {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
                QIcon::State state) override {
@@ -28,7 +29,7 @@ public:
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
         return icon().availableSizes(mode, state);
     }
-    bool isNull() override { return icon().isNull(); }
+    bool isNull() override { return m_knownToExist && !m_icon ? false : icon().isNull(); }
     void addPixmap(const QPixmap &pixmap, QIcon::Mode mode, QIcon::State state) override {
         icon().addPixmap(pixmap, mode, state);
     }
@@ -40,7 +41,7 @@ public:
 
     // A copy is made when an icon is changed; it starts from what this one has read.
     QIconEngine *clone() const override {
-        auto *copy = new DeferredIconEngine(m_load);
+        auto *copy = new DeferredIconEngine(m_load, m_knownToExist);
         copy->m_icon = m_icon;
         return copy;
     }
@@ -53,6 +54,7 @@ private:
     }
 
     std::function<QIcon()> m_load;
+    bool m_knownToExist;
     std::optional<QIcon> m_icon;
 };
 
@@ -60,8 +62,8 @@ private:
 
 namespace DeferredIcon {
 
-QIcon fromLoader(std::function<QIcon()> load) {
-    return QIcon(new DeferredIconEngine(std::move(load)));
+QIcon fromLoader(std::function<QIcon()> load, bool knownToExist) {
+    return QIcon(new DeferredIconEngine(std::move(load), knownToExist));
 }
 
 } // namespace DeferredIcon

@@ -9,7 +9,9 @@
 namespace DeferredIcon {
 
 // The loader runs at most once per icon (and once more per detached copy) and must
-// return the same icon each time.
-QIcon fromLoader(std::function<QIcon()> load);
+// return the same icon each time. Whether the icon is null is the loaded icon's answer;
+// knownToExist answers "not null" without reading, for files the caller has seen, so that
+// laying out a bar does not read its pictures before they are drawn.
+QIcon fromLoader(std::function<QIcon()> load, bool knownToExist = false);
 
 } // namespace DeferredIcon

@@ -54,15 +54,14 @@ void load(ImageList &images, const ProgramFolder &folder) {
             if (present.contains(file.toLower())) // the folder matches names so too
                 files.append({folder.path(file), size});
         }
-        QIcon icon;
-        if (!files.isEmpty()) {
-            icon = DeferredIcon::fromLoader([files] {
-                QIcon loaded;
-                for (const auto &[path, size] : files)
-                    loaded.addFile(path, QSize(size, size));
-                return loaded;
-            });
-        }
+        const auto read = [files] {
+            QIcon loaded;
+            for (const auto &[path, size] : files)
+                loaded.addFile(path, QSize(size, size));
+            return loaded;
+        };
+        // The listing has seen the files: no need to read them to know there is a picture.
+        const QIcon icon = files.isEmpty() ? QIcon() : DeferredIcon::fromLoader(read, true);
         images.set(picture.position, icon, QString::fromLatin1(picture.key));
     }
 
