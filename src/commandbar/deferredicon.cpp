@@ -29,7 +29,11 @@ public:
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
         return icon().availableSizes(mode, state);
     }
-    bool isNull() override { return m_knownToExist && !m_icon ? false : icon().isNull(); }
+    bool isNull() override {
+        if (m_knownToExist && !m_icon)
+            return false; // the caller has seen the files: they are read when drawn
+        return icon().isNull();
+    }
     void addPixmap(const QPixmap &pixmap, QIcon::Mode mode, QIcon::State state) override {
         icon().addPixmap(pixmap, mode, state);
     }
