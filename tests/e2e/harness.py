@@ -498,6 +498,23 @@ class Session:
         return ProgramFolder(folder)
 
 
+class ProgramTestCase(unittest.TestCase):
+    """A test class whose tests share one desktop (SESSION names it) and each get a page
+    server of their own; the programs a test started are ended after it."""
+
+    SESSION = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.session = Session(cls.SESSION).start()
+        cls.addClassCleanup(cls.session.stop)
+
+    def setUp(self):
+        self.server = PageServer().start()
+        self.addCleanup(self.server.stop)
+        self.addCleanup(self.session.end_programs)
+
+
 def captions(language):
     """The captions of a language file of the built program, caption n at index n: the
     n-th line that begins with a double quote."""

@@ -4,7 +4,6 @@ finding the window's place and the typed address again."""
 
 import os
 import sys
-import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
@@ -13,17 +12,12 @@ from harness import Program, centre, extents, wait_equal, wait_until  # noqa: E4
 TWIPS = harness.TWIPS_PER_PIXEL
 
 
-class BrowseTest(unittest.TestCase):
+class BrowseTest(harness.ProgramTestCase):
 
-    @classmethod
-    def setUpClass(cls):
-        cls.session = harness.Session("browse").start()
-        cls.addClassCleanup(cls.session.stop)
+    SESSION = "browse"
 
     def setUp(self):
-        self.server = harness.PageServer().start()
-        self.addCleanup(self.server.stop)
-        self.addCleanup(self.session.end_programs)
+        super().setUp()
         self.server.add_page("/home", "Home of the test site", "Welcome home.",
                              [("Second page", "/second")])
         self.server.add_page("/second", "The second page", "Visit {visit} of this page.")

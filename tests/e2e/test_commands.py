@@ -5,7 +5,6 @@ must still hold at the next start."""
 import os
 import sys
 import time
-import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
@@ -19,20 +18,19 @@ BUTTON_CAPTIONS = {"EDIT": 129, "SAVE": 128, "FILE": 131, "LANG": 194, "TTS": 22
 MARKER = "Marker-4711-source"
 
 
-class CommandsTest(unittest.TestCase):
+class CommandsTest(harness.ProgramTestCase):
+
+    SESSION = "commands"
 
     @classmethod
     def setUpClass(cls):
         global ENGLISH, GERMAN
         ENGLISH = harness.captions("English")
         GERMAN = harness.captions("Deutsch")
-        cls.session = harness.Session("commands").start()
-        cls.addClassCleanup(cls.session.stop)
+        super().setUpClass()
 
     def setUp(self):
-        self.server = harness.PageServer().start()
-        self.addCleanup(self.server.stop)
-        self.addCleanup(self.session.end_programs)
+        super().setUp()
         self.server.add_page("/home", "Home of the test site", "Welcome home.")
         self.server.add_page("/marked", "The marked page", "A page worth a bookmark.")
         self.server.add_page("/source", "Source test", f"The source holds {MARKER}.")

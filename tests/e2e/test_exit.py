@@ -6,7 +6,6 @@ shows that this run wrote it."""
 import os
 import signal
 import sys
-import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
@@ -18,17 +17,12 @@ TWIPS = harness.TWIPS_PER_PIXEL
 OTHER_PLACES = ["1500", "2250.5", "4000", "6000", "750", "900", "3000", "4500"]
 
 
-class ExitTest(unittest.TestCase):
+class ExitTest(harness.ProgramTestCase):
 
-    @classmethod
-    def setUpClass(cls):
-        cls.session = harness.Session("exit").start()
-        cls.addClassCleanup(cls.session.stop)
+    SESSION = "exit"
 
     def setUp(self):
-        self.server = harness.PageServer().start()
-        self.addCleanup(self.server.stop)
-        self.addCleanup(self.session.end_programs)
+        super().setUp()
         self.server.add_page("/home", "Home of the test site", "Welcome home.")
         for name in ("one", "two", "three", "four"):
             self.server.add_page(f"/{name}", f"Page {name}", f"This is page {name}.")

@@ -6,7 +6,6 @@ import os
 import shutil
 import sys
 import time
-import unittest
 import urllib.parse
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -20,17 +19,12 @@ CLIPBOARD_MARKER = "clipboard-marker-0815"
 QUIET = 4
 
 
-class TranslateTest(unittest.TestCase):
+class TranslateTest(harness.ProgramTestCase):
 
-    @classmethod
-    def setUpClass(cls):
-        cls.session = harness.Session("translate").start()
-        cls.addClassCleanup(cls.session.stop)
+    SESSION = "translate"
 
     def setUp(self):
-        self.server = harness.PageServer().start()
-        self.addCleanup(self.server.stop)
-        self.addCleanup(self.session.end_programs)
+        super().setUp()
         self.server.add_page("/words", "Words to translate", TEXT)
         self.server.add_answer("/translate_t", "<!DOCTYPE html><html><head><meta charset="
                                "\"utf-8\"><title>Answer</title></head><body>"
