@@ -13,8 +13,11 @@ int main(int argc, char *argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("quorttrans"));
 
     MessageBoxNotifier notifier;
-    MainWindow window(ProgramFiles(ProgramFolder::ofExecutable()), notifier,
-                      [](int) { return new EngineWebView; });
+    const ProgramFolder folder = ProgramFolder::ofExecutable();
+    // Pages open web addresses, and of local files only the program's own (the start page).
+    const NavigationPolicy policy(folder.root());
+    MainWindow window(ProgramFiles(folder), notifier,
+                      [policy](int) { return new EngineWebView(nullptr, policy); });
     notifier.setOwner(&window);
     if (!window.load())
         return 1;

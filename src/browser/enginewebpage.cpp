@@ -2,16 +2,30 @@
 
 #include <QTimer>
 #include <QWebEngineNewWindowRequest>
+#include <QWebEngineSettings>
 
-EngineWebPage::EngineWebPage(QObject *parent)
-    : QWebEnginePage(parent) {
+EngineWebPage::EngineWebPage(NavigationPolicy policy, QObject *parent)
+    : QWebEnginePage(parent)
+    , m_policy(std::move(policy)) {
+    // The engine would otherwise offer an unknown scheme to the desktop's handler.
+    settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
     // A page that asks for a new window or tab gets its address opened here instead. The
     // load waits for the engine to finish handling the request; loading from inside it
     // would re-enter the engine.
     connect(this, &QWebEnginePage::newWindowRequested, this,
             [this](QWebEngineNewWindowRequest &request) {
                 const QUrl url = request.requestedUrl();
-                if (!url.isEmpty())
+                // An empty window has nothing to show and would wipe this page; the engine
+                // also asks for one (about:blank#blocked) in place of an address it refused
+                // itself, such as a script address.
+                if (url.isEmpty() || url.scheme() == QLatin1String("about")) {
+                    if (url.fragment() == QLatin1String("blocked"))
+                        Q_EMIT navigationRefused(url);
+                    return;
+                }
+                if (!m_policy.allows(url))
+                    Q_EMIT navigationRefused(url);
+                else
                     QTimer::singleShot(0, this, [this, url] { load(url); });
             });
 }
@@ -19,6 +33,10 @@ EngineWebPage::EngineWebPage(QObject *parent)
 bool EngineWebPage::acceptNavigationRequest(const QUrl &url, NavigationType type,
                                             bool isMainFrame) {
     Q_UNUSED(type);
+    if (!m_policy.allows(url)) {
+        Q_EMIT navigationRefused(url);
+        return false;
+    }
     Q_EMIT navigationStarting(url, isMainFrame);
     return true;
 }

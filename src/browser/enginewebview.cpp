@@ -2,6 +2,7 @@
 
 #include "browser/enginewebpage.h"
 
+#include <QChildEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QEventLoop>
@@ -39,8 +40,9 @@ void addRow(QFormLayout *form, const QString &name, const QString &objectName,
 
 } // namespace
 
-EngineWebView::EngineWebView(QWidget *parent)
+EngineWebView::EngineWebView(QWidget *parent, NavigationPolicy policy)
     : WebView(parent)
+    , m_policy(std::move(policy))
     , m_readyState(QStringLiteral("uninitialized")) {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -57,12 +59,25 @@ void EngineWebView::ensureEngine() {
     if (m_view)
         return;
     m_view = new QWebEngineView(this);
-    m_page = new EngineWebPage(m_view);
+    m_page = new EngineWebPage(m_policy, m_view);
     m_page->setSilent(m_silent);
     m_view->setPage(m_page);
     layout()->addWidget(m_view);
     setFocusProxy(m_view);
+    // The page is drawn by a child the engine makes later; it gets the clicks.
+    m_view->installEventFilter(this);
     connectPage();
+}
+
+bool EngineWebView::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_view && event->type() == QEvent::ChildAdded) {
+        if (QObject *child = static_cast<QChildEvent *>(event)->child(); child->isWidgetType())
+            child->installEventFilter(this);
+    } else if (watched != m_view && event->type() == QEvent::MouseButtonRelease &&
+               !m_hoveredLink.isEmpty() && !m_policy.allows(QUrl(m_hoveredLink))) {
+        Q_EMIT navigationRefused(m_hoveredLink);
+    }
+    return WebView::eventFilter(watched, event);
 }
 
 EngineWebView::~EngineWebView() {
@@ -78,6 +93,8 @@ void EngineWebView::connectPage() {
                 m_requestSeen = m_requestSeen || isMainFrame;
                 Q_EMIT beforeNavigate2(addressOf(url));
             });
+    connect(m_page, &EngineWebPage::navigationRefused, this,
+            [this](const QUrl &url) { Q_EMIT navigationRefused(addressOf(url)); });
     connect(m_page, &QWebEnginePage::loadingChanged, this,
             [this](const QWebEngineLoadingInfo &info) {
                 if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus)

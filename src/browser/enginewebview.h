@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/navigationpolicy.h"
 #include "browser/webview.h"
 
 #include <functional>
@@ -28,6 +29,8 @@ class QWebEngineView;
 // load just after navigate() returns: wait for beforeNavigate2 or documentComplete, not
 // for busy() to turn true.
 //
+// Only addresses the navigation policy allows are loaded; any other is refused and
+// reported by navigationRefused, whether a link, a script or a new window asked for it.
 // A link or script asking for a new window loads its address in this view. A page may
 // ask to close its window (windowClosing, never as a child window); nothing is closed
 // whatever the handlers answer. Silent keeps the page's console messages out of the log;
@@ -39,7 +42,7 @@ class EngineWebView : public WebView {
     Q_OBJECT
 
 public:
-    explicit EngineWebView(QWidget *parent = nullptr);
+    explicit EngineWebView(QWidget *parent = nullptr, NavigationPolicy policy = NavigationPolicy());
     ~EngineWebView() override;
 
     void navigate(const QString &address) override;
@@ -78,6 +81,11 @@ Q_SIGNALS:
     // A print job started from the print dialog has ended; ok is false if it failed.
     void printFinished(bool ok);
 
+protected:
+    // Watches clicks on the page: the engine drops a link to a refused scheme without a
+    // word, and the user should learn why nothing happened.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void connectPage();
     void print();
@@ -92,6 +100,7 @@ private:
 
     void ensureEngine();
 
+    NavigationPolicy m_policy;
     QWebEngineView *m_view = nullptr;
     EngineWebPage *m_page = nullptr;
     bool m_silent = false;

@@ -2,6 +2,7 @@
 
 #include "app/programstate.h"
 #include "browsertabs.h"
+#include "settings/captions.h"
 #include "settings/languagefile.h"
 #include "webview.h"
 
@@ -32,6 +33,7 @@ void PageTracker::track(WebView *view) {
     connect(view, &WebView::beforeNavigate2, this, &PageTracker::BeforeNavigate2);
     connect(view, &WebView::documentComplete, this, &PageTracker::DocumentComplete);
     connect(view, &WebView::windowClosing, this, &PageTracker::WindowClosing);
+    connect(view, &WebView::navigationRefused, this, &PageTracker::NavigationRefused);
 }
 
 void PageTracker::StatusTextChange(const QString &text) {
@@ -68,6 +70,13 @@ void PageTracker::WindowClosing(bool isChildWindow, bool *cancel) {
     // A page may close a window it opened, never the browser.
     if (!isChildWindow && cancel)
         *cancel = true;
+}
+
+void PageTracker::NavigationRefused(const QString &address) {
+    // A data address can be megabytes long; the status line needs only its beginning.
+    constexpr qsizetype Shown = 200;
+    setStatusText(m_language.caption(Captions::NavigationRefused) + QLatin1Char(' ') +
+                  (address.size() > Shown ? address.left(Shown) + QChar(0x2026) : address));
 }
 
 void PageTracker::timer5Tick() {

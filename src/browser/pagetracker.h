@@ -34,6 +34,9 @@ public:
     void BeforeNavigate2(const QString &address);
     void DocumentComplete(const QString &address);
     void WindowClosing(bool isChildWindow, bool *cancel);
+    // A page asked for an address it may not open: the status line says so, never a
+    // dialog a page could repeat without end.
+    void NavigationRefused(const QString &address);
 
 Q_SIGNALS:
     void progressChanged(int progress);

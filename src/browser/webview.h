@@ -89,6 +89,9 @@ Q_SIGNALS:
     // The hovered link's address, or other status text of the page.
     void statusTextChange(const QString &text);
     void documentComplete(const QString &address);
+    // A page asked for an address that pages may not open (another program's scheme, a
+    // file outside the program); nothing was loaded.
+    void navigationRefused(const QString &address);
     // A page asks to close its window; a handler sets *cancel to keep it open.
     void windowClosing(bool isChildWindow, bool *cancel);
 };

@@ -27,4 +27,7 @@ constexpr int PropertyType = 47;
 constexpr int PropertySize = 49;
 constexpr int PropertyBytes = 51;
 constexpr int PropertyEncoding = 37;
+constexpr int AddressTooLong = 238;
+constexpr int NavigationRefused = 239;
+constexpr int LanguageDraftFound = 240;
 } // namespace Captions

@@ -34,7 +34,8 @@ TranslationWindow::TranslationWindow(const LanguageFile &language, ViewFactory f
     : QWidget(parent, Qt::Window)
     , m_web1(factory ? factory(this) : new EngineWebView(this))
     , m_shortenedNotice(makeNotice(QStringLiteral("shortenedNotice")))
-    , m_failureNotice(makeNotice(QStringLiteral("failureNotice"))) {
+    , m_failureNotice(makeNotice(QStringLiteral("failureNotice")))
+    , m_refusedNotice(makeNotice(QStringLiteral("refusedNotice"))) {
     setObjectName(QStringLiteral("frmShow"));
     m_web1->setObjectName(QStringLiteral("Web1"));
     m_web1->setSilent(true);
@@ -44,12 +45,19 @@ TranslationWindow::TranslationWindow(const LanguageFile &language, ViewFactory f
     layout->setSpacing(0);
     layout->addWidget(m_shortenedNotice);
     layout->addWidget(m_failureNotice);
+    layout->addWidget(m_refusedNotice);
     layout->addWidget(m_web1, 1);
 
     // Only the engine tells whether a load failed; another view simply shows its page.
     if (auto *engine = qobject_cast<EngineWebView *>(m_web1))
         connect(engine->engineView(), &QWebEngineView::loadFinished, this,
                 &TranslationWindow::onLoadFinished);
+
+    // A link on the result page that leads outside the web stays unopened, and says so.
+    connect(m_web1, &WebView::navigationRefused, this, [this](const QString &address) {
+        setNotice(m_refusedNotice, m_refusedText + QLatin1Char(' ') + address.left(200));
+        m_refusedNotice->show();
+    });
 
     applyLanguageTexts(language);
 }
@@ -61,6 +69,7 @@ void TranslationWindow::applyLanguageTexts(const LanguageFile &language) {
     m_web1->setAccessibleName(title);
     setNotice(m_shortenedNotice, shortenedText(language));
     setNotice(m_failureNotice, language.caption(TranslationCaptions::ServiceUnreachable));
+    m_refusedText = language.caption(TranslationCaptions::NavigationRefused);
 }
 
 void TranslationWindow::setNotice(QLabel *label, const QString &text) {
@@ -71,6 +80,7 @@ void TranslationWindow::setNotice(QLabel *label, const QString &text) {
 void TranslationWindow::showTranslation(const TranslationRequest &request) {
     m_shortenedNotice->setVisible(request.shortened());
     m_failureNotice->hide();
+    m_refusedNotice->hide();
     if (!m_placed) {
         place();
         m_placed = true;

@@ -9,7 +9,8 @@ class TranslationRequest;
 class WebView;
 
 // `frmShow`: the translation window. Its web view `Web1` fills it; a notice line above
-// the page says when the text was shortened or the service could not be reached. Not
+// the page says when the text was shortened, the service could not be reached or a link
+// on the page was refused. Not
 // modal; it stays open and shows every translation in turn.
 class TranslationWindow : public QWidget {
     Q_OBJECT
@@ -39,5 +40,7 @@ private:
     WebView *m_web1;
     QLabel *m_shortenedNotice;
     QLabel *m_failureNotice;
+    QLabel *m_refusedNotice;
+    QString m_refusedText;
     bool m_placed = false;
 };
