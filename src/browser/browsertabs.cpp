@@ -27,9 +27,16 @@ void BrowserTabs::setTabCount(int count) {
         delete m_views.takeLast();
     m_captions = QStringList(count, QString());
     m_tabURLs.resize(count);
-    if (m_current >= count)
+    const bool currentRemoved = m_current >= count;
+    if (currentRemoved)
         m_current = 0;
     Q_EMIT countChanged(count);
+    // The current tab went with the shorter row: tab 0 takes its place, page and all.
+    if (currentRemoved) {
+        showCurrentViewOnly();
+        Q_EMIT currentChanged(m_current);
+        Q_EMIT layoutRequested();
+    }
 }
 
 void BrowserTabs::clearTabURLs() {
@@ -40,7 +47,11 @@ void BrowserTabs::setCurrentIndex(int index) {
     if (index < 0 || index >= count() || index == m_current)
         return;
     m_current = index;
+    // Whatever made the tab current (a click, the wheel, a key), its page shows: a typed
+    // address must never go to a tab other than the one the strip highlights.
+    showCurrentViewOnly();
     Q_EMIT currentChanged(index);
+    Q_EMIT layoutRequested();
 }
 
 WebView *BrowserTabs::view(int index) const {

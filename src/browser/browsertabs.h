@@ -25,13 +25,16 @@ public:
     ~BrowserTabs() override;
 
     // The tab count the language file gave (kept within 1..MaxTabCount); views are made
-    // for new tabs, and every caption is emptied.
+    // for new tabs, and every caption is emptied. When the current tab is gone, tab 0
+    // becomes current and shows its page.
     void setTabCount(int count);
     // `TabURL` sized to the tab count, all entries empty.
     void clearTabURLs();
 
     int count() const { return static_cast<int>(m_captions.size()); }
     int currentIndex() const { return m_current; }
+    // The one way a tab becomes current: its view is shown, the others hidden, and the
+    // window lays itself out again.
     void setCurrentIndex(int index);
 
     WebView *view(int index) const;

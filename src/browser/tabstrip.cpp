@@ -18,9 +18,14 @@ TabStrip::TabStrip(BrowserTabs &tabs, QWidget *parent)
     connect(&tabs, &BrowserTabs::captionChanged, this,
             [this](int index, const QString &caption) { setTabText(index, caption); });
     connect(&tabs, &BrowserTabs::currentChanged, this, &QTabBar::setCurrentIndex);
+    connect(this, &QTabBar::currentChanged, this, [this](int index) {
+        if (!m_syncing)
+            m_tabs.setCurrentIndex(index);
+    });
 }
 
 void TabStrip::syncCount(int count) {
+    m_syncing = true;
     while (this->count() > count)
         removeTab(this->count() - 1);
     while (this->count() < count)
@@ -28,6 +33,7 @@ void TabStrip::syncCount(int count) {
     for (int i = 0; i < count; ++i)
         setTabText(i, m_tabs.caption(i));
     setCurrentIndex(m_tabs.currentIndex());
+    m_syncing = false;
 }
 
 void TabStrip::setStripWidth(int width) {
@@ -47,15 +53,17 @@ QSize TabStrip::tabSizeHint(int index) const {
 
 void TabStrip::mousePressEvent(QMouseEvent *event) {
     m_pressedButtons = MouseButton();
-    // Only the left button makes a tab current; the right one refreshes the current tab.
     QTabBar::mousePressEvent(event);
 }
 
 void TabStrip::mouseReleaseEvent(QMouseEvent *event) {
     QTabBar::mouseReleaseEvent(event);
-    if (tabAt(event->position().toPoint()) < 0)
+    const int index = tabAt(event->position().toPoint());
+    if (index < 0)
         return;
-    m_tabs.setCurrentIndex(currentIndex());
+    // QTabBar makes a tab current only for the left button; a click with any button
+    // acts on the tab clicked, so a right click refreshes that tab, not the one shown.
+    setCurrentIndex(index);
     m_tabs.tabClick(m_pressedButtons);
 }
 

@@ -4,7 +4,9 @@
 
 class BrowserTabs;
 
-// `Tab1`: shows the tabs of BrowserTabs in equal widths and hands its clicks back.
+// `Tab1`: shows the tabs of BrowserTabs in equal widths and hands its clicks back. Every
+// change of its current tab (click, wheel, arrow keys) goes to BrowserTabs, the one owner
+// of which tab is current.
 class TabStrip : public QTabBar {
     Q_OBJECT
 
@@ -27,4 +29,7 @@ private:
     BrowserTabs &m_tabs;
     int m_stripWidth = 0;
     int m_pressedButtons = 0; // `TabMouseButtons`
+    // Adding and removing tabs moves QTabBar's current index on the way; those moves
+    // are not the user's.
+    bool m_syncing = false;
 };

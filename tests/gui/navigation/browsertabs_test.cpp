@@ -1,8 +1,12 @@
 #include "browser/browsertabs.h"
+#include "browser/tabstrip.h"
 #include "fakewebview.h"
 #include "filehelpers.h"
 
+#include <QApplication>
 #include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,8 +38,8 @@ TEST_F(Tabs, ALeftClickOnAnUnopenedTabOpensItsLeftNeighboursPage) {
     tabs.setTabCount(4);
     tabs.setCaption(0, "Example");
     tabs.setTabURL(0, "http://www.example.org/");
-    QSignalSpy layouts(&tabs, &BrowserTabs::layoutRequested);
     tabs.setCurrentIndex(1);
+    QSignalSpy layouts(&tabs, &BrowserTabs::layoutRequested);
     tabs.tabClick(1);
     EXPECT_EQ(layouts.count(), 1);
     EXPECT_EQ(tabs.caption(1), "Example");
@@ -66,7 +70,6 @@ TEST_F(Tabs, RightClickRefreshesOtherButtonsOnlyLayOut) {
     tabs.setCurrentIndex(2);
     tabs.tabClick(2);
     EXPECT_EQ(fake(2)->calls(), QStringList{"refresh"});
-    EXPECT_TRUE(tabs.view(2)->isHidden()); // visibility is not changed by a right click
     fake(2)->clearCalls();
     tabs.tabClick(4);
     tabs.tabClick(3);
@@ -88,4 +91,65 @@ TEST_F(Tabs, TooltipIsTheAddressOfTheTabUnderThePointer) {
     EXPECT_EQ(tabs.tooltipAt(10, 400), "http://a/");
     EXPECT_EQ(tabs.tooltipAt(399, 400), "http://d/");
     EXPECT_EQ(tabs.tooltipAt(400, 400), ""); // past the last tab
+}
+
+namespace {
+
+// The strip as the window shows it, over the tabs it presents.
+class Strip : public Tabs {
+protected:
+    void SetUp() override {
+        tabs.setTabCount(4);
+        for (int i = 0; i < 4; ++i)
+            tabs.setCaption(i, QStringLiteral("Tab %1").arg(i));
+        strip.setStripWidth(400);
+        strip.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip));
+    }
+
+    // Which tab the user sees: the strip's highlight, the model's current tab and the
+    // only visible page must agree.
+    int shown() {
+        int visible = -1;
+        for (int i = 0; i < tabs.count(); ++i) {
+            if (!tabs.view(i)->isHidden()) {
+                EXPECT_EQ(visible, -1) << "two pages shown";
+                visible = i;
+            }
+        }
+        EXPECT_EQ(strip.currentIndex(), tabs.currentIndex());
+        EXPECT_EQ(visible, tabs.currentIndex());
+        return visible;
+    }
+
+    TabStrip strip{tabs};
+};
+
+} // namespace
+
+TEST_F(Strip, WheelAndArrowKeysSwitchThePageShown) {
+    EXPECT_EQ(shown(), 0);
+    QWheelEvent down(QPointF(10, 5), strip.mapToGlobal(QPointF(10, 5)), {}, QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&strip, &down);
+    EXPECT_EQ(shown(), 1);
+    QTest::keyClick(&strip, Qt::Key_Right);
+    EXPECT_EQ(shown(), 2);
+    QTest::keyClick(&strip, Qt::Key_Left);
+    EXPECT_EQ(shown(), 1);
+}
+
+TEST_F(Strip, ARightClickOnAnotherTabMakesItCurrentAndRefreshesIt) {
+    QTest::mouseClick(&strip, Qt::RightButton, {}, strip.tabRect(2).center());
+    EXPECT_EQ(shown(), 2);
+    EXPECT_EQ(fake(2)->calls(), QStringList{"refresh"});
+    EXPECT_TRUE(fake(0)->calls().isEmpty());
+}
+
+TEST_F(Strip, AShorterRowWithoutTheCurrentTabShowsTabZero) {
+    QTest::mouseClick(&strip, Qt::LeftButton, {}, strip.tabRect(3).center());
+    EXPECT_EQ(shown(), 3);
+    tabs.setTabCount(2);
+    EXPECT_EQ(strip.count(), 2);
+    EXPECT_EQ(shown(), 0);
 }
