@@ -22,7 +22,7 @@ MainLayoutResult compute(const MainLayoutInput &in) {
     const double tabRoom = element1Width - 170 - in.minAddressWidth;
     r.tabStripWidth = std::max(std::min(in.tabStripWidth, tabRoom),
                                std::min(in.tabStripWidth, 300.0 * in.tabCount));
-    r.addressBar = {r.tabStripWidth + 60, 30, element1Width - r.tabStripWidth - 110,
+    r.addressBar = {r.tabStripWidth + 60, 30, std::max(0.0, element1Width - r.tabStripWidth - 110),
                     in.picBarHeight - 60};
 
     r.picStat = {0, in.scaleHeight - in.picStatHeight, in.scaleWidth - 20, in.picStatHeight};

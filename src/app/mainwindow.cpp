@@ -6,6 +6,7 @@
 #include "app/statusline.h"
 #include "app/windowplacement.h"
 #include "browser/addressbar.h"
+#include "browser/addressrule.h"
 #include "browser/findbar.h"
 #include "browser/pagetracker.h"
 #include "browser/sitename.h"
@@ -21,6 +22,7 @@
 #include "linktable/linktable.h"
 #include "settings/applylanguagetexts.h"
 #include "settings/captions.h"
+#include "settings/languagechoice.h"
 #include "translate/selectiontranslation.h"
 #include "userdata/historyfile.h"
 #include "userdata/optionsfile.h"
@@ -113,6 +115,7 @@ void MainWindow::createChildren() {
             m_timer1.start();
     });
     connect(m_statusLine, &StatusLine::moveRequested, this, &MainWindow::startMove);
+    connect(m_addressBar, &AddressBar::addressRefused, this, &MainWindow::reportTooLongAddress);
 
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer4.setObjectName(QStringLiteral("Timer4"));
@@ -157,7 +160,7 @@ bool MainWindow::load() {
 
     MainImages::load(*m_images, m_files.folder());
     m_bars->build(m_state.language, m_files.folder(), m_tabStrip,
-                  m_twips.toPixels(m_state.language.settings().tabWidth.value_or(0)));
+                  m_twips.toPixels(m_state.language.settings().tabStripWidth()));
     // The other windows' bars use separators the main command set made.
     m_windows = std::make_unique<SecondaryWindows>(
         WindowContext{*m_registry, m_state.language, m_files.folder(), m_notifier, *m_desktop,
@@ -203,27 +206,35 @@ bool MainWindow::load() {
 }
 
 bool MainWindow::loadLanguage() {
-    const QString path = m_files.languageFile(m_state.options.currentLanguage);
-    if (!m_state.language.load(path)) {
-        // No language file for the chosen name: English serves, and the user learns why.
-        const QString english = m_files.languageFile(QStringLiteral("English"));
-        if (!m_state.language.load(english)) {
-            // Without any texts there is nothing to show; this message cannot come from
-            // a language file.
-            m_notifier.warn(QStringLiteral("QuortTrans"),
-                            QStringLiteral("QuortTrans cannot start: the language file %1 "
-                                           "cannot be read.")
-                                .arg(path.isEmpty() ? english : path));
-            return false;
-        }
-        m_notifier.warn(m_state.language.caption(179), m_state.language.caption(207) +
-                                                           QStringLiteral("\n") +
-                                                           m_state.options.currentLanguage);
-        m_state.options.currentLanguage = QStringLiteral("English");
+    const LanguageChoice choice =
+        LanguageChoice::load(m_state.language, m_files.folder(), m_state.options.currentLanguage);
+    if (choice.outcome == LanguageChoice::Outcome::NoLanguage) {
+        // Without any texts there is nothing to show; the built-in English texts say why.
+        m_notifier.warn(m_state.language.caption(Captions::ProgramName),
+                        m_state.language.caption(Captions::LanguageFileNotLoaded) +
+                            QStringLiteral("\n") + choice.failed);
+        return false;
+    }
+    if (choice.outcome == LanguageChoice::Outcome::EnglishInstead) {
+        reportLanguageFailure(choice.failed);
+        m_state.options.currentLanguage = choice.language;
     }
     m_tabs->setTabCount(
         m_state.language.settings().tabNumber.value_or(BrowserTabs::DefaultTabCount));
     return true;
+}
+
+void MainWindow::reportTooLongAddress(const QString &address) {
+    constexpr qsizetype Shown = 100;
+    m_notifier.warn(m_state.language.caption(Captions::ProgramName),
+                    m_state.language.caption(Captions::AddressTooLong) + QLatin1Char('\n') +
+                        address.left(Shown) + QChar(0x2026));
+}
+
+void MainWindow::reportLanguageFailure(const QString &failed) {
+    m_notifier.warn(m_state.language.caption(Captions::ProgramName),
+                    m_state.language.caption(Captions::LanguageFileNotLoaded) +
+                        QStringLiteral("\n") + failed);
 }
 
 void MainWindow::applyLanguageTexts() {
@@ -283,13 +294,18 @@ void MainWindow::switchLanguage(const QString &language) {
     const QString path = m_files.languageFile(language);
     // Reading clears every text first, so a file that cannot be read is not tried.
     if (path.isEmpty() || !QFileInfo(path).isReadable()) {
-        m_notifier.warn(m_state.language.caption(Captions::ProgramName),
-                        m_state.language.caption(Captions::LanguageFileNotLoaded) +
-                            QStringLiteral("\n") + (path.isEmpty() ? language : path));
+        reportLanguageFailure(path.isEmpty() ? language : path);
         return;
     }
-    m_state.options.currentLanguage = language;
-    m_state.language.load(path);
+    // A broken file (not text, or short of captions) gives way to English, and the user
+    // learns which file it was.
+    const LanguageChoice choice =
+        LanguageChoice::load(m_state.language, m_files.folder(), language);
+    if (choice.outcome != LanguageChoice::Outcome::Chosen)
+        reportLanguageFailure(choice.failed);
+    if (choice.outcome == LanguageChoice::Outcome::NoLanguage)
+        return;
+    m_state.options.currentLanguage = choice.language;
     // The tab count is read again; every tab becomes unopened while its page stays.
     m_tabs->setTabCount(
         m_state.language.settings().tabNumber.value_or(BrowserTabs::DefaultTabCount));
@@ -344,6 +360,12 @@ void MainWindow::placeWindow() {
 }
 
 void MainWindow::openHomeAddress() {
+    if (AddressRule::isTooLong(m_state.options.homeAddress)) {
+        // No page has such an address; the start page shows instead of nothing, and it
+        // is the home page kept from now on.
+        reportTooLongAddress(m_state.options.homeAddress);
+        m_state.options.homeAddress.clear();
+    }
     if (m_state.options.homeAddress.isEmpty())
         m_state.options.homeAddress = m_files.defaultHomeAddress();
     const QString address = m_state.options.homeAddress;
@@ -373,7 +395,7 @@ MainLayoutInput MainWindow::layoutInput() const {
     MainLayoutInput in;
     in.scaleWidth = m_twips.fromPixels(width());
     in.scaleHeight = m_twips.fromPixels(height());
-    in.tabStripWidth = m_state.language.settings().tabWidth.value_or(0);
+    in.tabStripWidth = m_state.language.settings().tabStripWidth();
     in.tabCount = m_tabs->count();
     // Our buttons are wider than the old ones were; a bar never cuts its last buttons off.
     if (m_bars) {
@@ -543,6 +565,10 @@ void MainWindow::GO_Exit() {
     m_exiting = true;
     m_timer1.stop();
     m_timer6.stop();
+    // Whatever path ends the program, an open window asks nothing more: a session's end
+    // cannot wait for an answer, and unsaved typing is kept for the next start.
+    if (m_windows)
+        m_windows->endSession();
 
     // Each file is written even when an earlier one failed; every failure is told.
     const WriteResult results[] = {

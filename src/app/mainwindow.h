@@ -105,6 +105,8 @@ protected:
 private:
     void createChildren();
     bool loadLanguage();
+    void reportLanguageFailure(const QString &failed);
+    void reportTooLongAddress(const QString &address);
     void readSettings();
     void applyLanguageTexts();
     WebView::PropertyTexts propertyTexts() const;

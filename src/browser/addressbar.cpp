@@ -1,5 +1,6 @@
 #include "addressbar.h"
 
+#include "addressrule.h"
 #include "app/programstate.h"
 #include "browsertabs.h"
 #include "settings/languagefile.h"
@@ -17,6 +18,9 @@ AddressBar::AddressBar(BrowserTabs &tabs, ProgramState &state, const LanguageFil
     , m_state(state)
     , m_language(language) {
     setEditable(true);
+    // A line edit cuts text at 32767 characters and would send what is left; longer
+    // addresses are kept whole so they can be refused with a message.
+    lineEdit()->setMaxLength(int(AddressRule::MaxLength) + 1);
     // The history grows only through Hyst_Add, never by the combo box's own rules.
     setInsertPolicy(QComboBox::NoInsert);
     setDuplicatesEnabled(true);
@@ -69,11 +73,13 @@ void AddressBar::GO_Address(int historyMode) {
     if (text.isEmpty()) {
         view->navigate(m_language.settings().startPage);
     } else {
-        const QString lower = text.toLower();
-        if (!lower.startsWith(QLatin1String("https://")) &&
-            !lower.startsWith(QLatin1String("ftp://")) &&
-            !lower.startsWith(QLatin1String("http://"))) {
-            text.prepend(QStringLiteral("http://"));
+        const QString address = AddressRule::withScheme(text);
+        if (AddressRule::isTooLong(address)) {
+            Q_EMIT addressRefused(address);
+            return;
+        }
+        if (address != text) {
+            text = address;
             setAddressText(text);
         }
         view->navigate2(text);

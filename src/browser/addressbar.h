@@ -36,6 +36,8 @@ Q_SIGNALS:
     void focusEntered();
     // A navigation through the bar ended (floating bars restart their timer).
     void navigated();
+    // The address was not sent: it is longer than any page address can be.
+    void addressRefused(const QString &address);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -58,6 +58,11 @@ public:
     QWidget *panelWidget() const { return m_panelWidget; }
     void setPanelWidget(QWidget *widget);
 
+    // Tag: a value the button carries for its command, not shown; a language item keeps
+    // its file's own spelling of the language there, which its upper-case key may lose.
+    const QString &tag() const { return m_tag; }
+    void setTag(const QString &tag) { m_tag = tag; }
+
     // Option buttons whose keys share the word before the first ":" form one group:
     // FILE:SYSTEM, FILE:OFFICE, FILE:XP, FILE:MONEY; every LANG:, TRANSLANG: and MYLANG:
     // item. A key without ":" is a group of its own. Empty for other styles.
@@ -79,6 +84,7 @@ private:
     ButtonStyle m_style;
     QString m_caption;
     QString m_toolTip;
+    QString m_tag;
     bool m_checked = false;
     bool m_enabled = true;
     CommandBar *m_bar = nullptr;

@@ -105,9 +105,12 @@ MainCommandSet BuildMainCommandSet(CommandRegistry &registry, ImageList &images,
         if (set.installedLanguages.size() >= MainCommandSet::LanguageCapacity)
             break;
         const QString name = languageName(file);
-        if (addGenerated(buttons, languageKey(name), languageIcon(images, name),
-                         TextCase::proper(name), file))
+        if (CommandButton *item =
+                addGenerated(buttons, languageKey(name), languageIcon(images, name),
+                             TextCase::proper(name), file)) {
+            item->setTag(name);
             set.installedLanguages.append(name);
+        }
     }
 
     set.translationIconBase = images.count();

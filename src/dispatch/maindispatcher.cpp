@@ -203,6 +203,12 @@ void MainDispatcher::myLanguageItem(const QString &key) {
 }
 
 void MainDispatcher::languageItem(const QString &key) {
+    // The file's own name: "Weiß" upper-cased and lower-cased again is "weiss", which
+    // names no file.
+    if (const CommandButton *item = m_window.registry().find(key); item && !item->tag().isEmpty()) {
+        m_window.switchLanguage(item->tag());
+        return;
+    }
     const qsizetype colon = key.indexOf(QLatin1Char(':'));
     m_window.switchLanguage(key.mid(colon + 1).toLower());
 }

@@ -4,6 +4,8 @@
 #include "text/programfolder.h"
 #include "text/textfile.h"
 
+#include <QFile>
+
 namespace {
 
 const QString PairSeparator = QStringLiteral(":=:");
@@ -42,6 +44,20 @@ const TextSettingKey TextSettingKeys[] = {
     {"TRANSLATE_HOST", &LanguageSettings::translateHost},
 };
 
+struct BuiltInCaption {
+    int n;
+    const char *text;
+};
+
+// What a message needs before any language file has been read.
+const BuiltInCaption BuiltInCaptions[] = {
+    {105, "The file could not be saved."},
+    {106, "The file could not be opened."},
+    {107, "The file was not found."},
+    {179, "QuortTrans"},
+    {207, "The language file could not be loaded."},
+};
+
 bool isSafeLanguageName(const QString &name) {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
@@ -65,10 +81,12 @@ bool LanguageFile::load(const QString &path) {
         caption.clear();
     if (path.isEmpty())
         return false;
-    const auto lines = TextFile::readLines(path);
-    if (!lines)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    parse(*lines);
+    const QByteArray bytes = file.readAll();
+    parse(TextFile::decodeLines(bytes));
+    m_isText = !bytes.contains('\0');
     return true;
 }
 
@@ -79,6 +97,9 @@ void LanguageFile::parse(const QStringList &lines) {
     int pairCounter = 0;
     for (const QString &line : lines)
         parseLine(line, captionCounter, pairCounter);
+    m_read = true;
+    m_isText = true;
+    m_captionsRead = captionCounter;
 }
 
 void LanguageFile::parseLine(const QString &rawLine, int &captionCounter, int &pairCounter) {
@@ -132,6 +153,12 @@ void LanguageFile::applySetting(const QString &key, const QString &value) {
 QString LanguageFile::caption(int n) const {
     if (n < 1 || n > CaptionCount)
         return {};
+    if (!m_read) {
+        for (const BuiltInCaption &builtIn : BuiltInCaptions) {
+            if (builtIn.n == n)
+                return QString::fromLatin1(builtIn.text);
+        }
+    }
     return m_captions[n];
 }
 

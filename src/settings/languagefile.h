@@ -29,7 +29,13 @@ public:
     // The same rules on lines already read.
     void parse(const QStringList &lines);
 
-    // Caption n for n in 1..250; empty for any other n.
+    // Whether the file last loaded can serve as the program's language: it is text (no
+    // NUL bytes: not a picture, program or UTF-16 file) and gives all 250 captions.
+    bool isUsable() const { return m_isText && m_captionsRead >= CaptionCount; }
+
+    // Caption n for n in 1..250; empty for any other n. Until a language file has been
+    // read, the few texts that messages at start-up need are given in English, so no
+    // message shows empty.
     QString caption(int n) const;
     const TranslationLanguage &translationRow(int row) const;
     // Index of the last filled row; rows 0..lastTranslationRow() are the table.
@@ -44,4 +50,7 @@ private:
     std::array<TranslationLanguage, TranslationRowCount> m_rows;
     int m_lastTranslationRow = 0;
     LanguageSettings m_settings;
+    bool m_read = false;
+    bool m_isText = true;
+    int m_captionsRead = 0;
 };

@@ -21,5 +21,18 @@ struct LanguageSettings {
     QString translatorPath;
     QString translateHost; // host of the selection translation page
     std::optional<qint16> tabNumber;
-    std::optional<qint16> tabWidth; // twips
+    std::optional<qint16> tabWidth; // twips, as the file gave it
+
+    // What the shipped files give; a strip this wide still leaves the address readable.
+    static constexpr int DefaultTabWidth = 8800;
+    // Wider than any screen's room for tabs; a larger value is a slip of the pen.
+    static constexpr int MaxTabWidth = 24000;
+
+    // The tab strip's width in twips: TAB_WIDTH when it is usable, the default when it is
+    // missing, zero, negative or huge, so no language file can hide the tabs or the
+    // address bar.
+    int tabStripWidth() const {
+        return tabWidth && *tabWidth > 0 && *tabWidth <= MaxTabWidth ? int(*tabWidth)
+                                                                     : DefaultTabWidth;
+    }
 };

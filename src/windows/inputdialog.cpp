@@ -3,7 +3,6 @@
 #include "app/programstate.h"
 #include "commandbar/commandregistry.h"
 #include "desktop/twips.h"
-#include "desktop/twips.h"
 #include "settings/languagefile.h"
 #include "windowcommandbar.h"
 

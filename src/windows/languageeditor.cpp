@@ -1,11 +1,14 @@
 #include "languageeditor.h"
 
+#include "app/notifier.h"
 #include "app/programstate.h"
 #include "commandbar/commandregistry.h"
 #include "inputdialog.h"
+#include "settings/captions.h"
 #include "settings/languagefile.h"
 #include "windowcommandbar.h"
 
+#include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,6 +24,7 @@ constexpr int TextAreaText = 208; // Language file
 constexpr int CloseText = 210;
 constexpr int SaveText = 128;
 constexpr int NameTitleText = 211; // Name of the new language
+constexpr int ProgramNameText = 179;
 
 std::optional<QString> askName(QWidget *parent, const QString &title) {
     QInputDialog prompt(parent);
@@ -101,8 +105,34 @@ void LanguageEditor::buttonClick(int index, const QString &key) {
 }
 
 void LanguageEditor::reject() {
-    if (mayLeave())
+    if (m_sessionEnded || mayLeave())
         QDialog::reject();
+}
+
+void LanguageEditor::offerDraft() {
+    const QString path = m_file.findDraft();
+    if (path.isEmpty())
+        return;
+    if (m_context.notifier.ask(m_context.language.caption(ProgramNameText),
+                               m_context.language.caption(Captions::LanguageDraftFound))) {
+        if (const std::optional<QString> draft = m_file.readDraft(path)) {
+            m_text->setPlainText(*draft); // counts as typing: leaving asks first
+            m_context.state.editedFlag = true;
+        }
+    }
+    QFile::remove(path);
+}
+
+void LanguageEditor::endSession() {
+    if (m_sessionEnded)
+        return;
+    m_sessionEnded = true;
+    if (m_context.state.editedFlag) {
+        // The session is going; a message could not be answered. The write failing is
+        // all that can be lost, and nothing else could keep the text.
+        [[maybe_unused]] const WriteResult kept = m_file.saveDraft(m_savedName, text());
+    }
+    QDialog::reject();
 }
 
 bool LanguageEditor::mayLeave() {
@@ -121,5 +151,6 @@ void LanguageEditor::saveAs() {
         m_namePrompt(this, m_context.language.caption(NameTitleText));
     if (!name)
         return;
-    m_file.save(*name, text());
+    if (m_file.save(*name, text()) == NewLanguageFile::SaveResult::Written)
+        m_savedName = name->trimmed();
 }

@@ -43,6 +43,13 @@ public:
     // The bar's click handler: acts only on clicks of its own element (5).
     void buttonClick(int index, const QString &key);
 
+    // A draft kept when an earlier session ended is offered; taken, it replaces the
+    // English text (and counts as typed). Either way the draft file goes.
+    void offerDraft();
+    // The desktop session ends: nothing is asked. Unsaved typing is kept as a draft in
+    // Data/ for the next opening, and the window closes.
+    void endSession();
+
 public Q_SLOTS:
     // EXIT3; Escape and the close box leave the same way, so no typing is lost without a
     // question.
@@ -58,4 +65,6 @@ private:
     NamePrompt m_namePrompt;
     QPlainTextEdit *m_text;
     std::unique_ptr<WindowCommandBar> m_cmdBar;
+    QString m_savedName; // the language last saved in this window, names the draft
+    bool m_sessionEnded = false;
 };

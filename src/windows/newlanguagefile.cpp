@@ -4,6 +4,7 @@
 #include "settings/languagefile.h"
 #include "text/textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -19,6 +20,15 @@ constexpr int RefusedNameText = 219; // characters that are not allowed
 constexpr int NextStartText = 220;   // in the menu after the next start
 
 const QString ForbiddenCharacters = QStringLiteral("/\\<>:\"|?*.");
+
+// A file's text as the editor shows it: lines joined by "\n", a last line end kept.
+QString editorTextOf(const QByteArray &bytes) {
+    const QString text = TextFile::decode(bytes);
+    QString editorText = TextFile::splitLines(text).join(QLatin1Char('\n'));
+    if (text.endsWith(QLatin1Char('\n')))
+        editorText += QLatin1Char('\n');
+    return editorText;
+}
 
 } // namespace
 
@@ -55,11 +65,7 @@ QString NewLanguageFile::readTemplate() const {
         m_notifier.warn(title(), caption(NotOpenedText) + QLatin1Char('\n') + path);
         return {};
     }
-    const QString text = TextFile::decode(file.readAll());
-    QString editorText = TextFile::splitLines(text).join(QLatin1Char('\n'));
-    if (text.endsWith(QLatin1Char('\n')))
-        editorText += QLatin1Char('\n');
-    return editorText;
+    return editorTextOf(file.readAll());
 }
 
 QString NewLanguageFile::pathFor(const QString &name) const {
@@ -98,6 +104,30 @@ NewLanguageFile::SaveResult NewLanguageFile::save(const QString &name, const QSt
     }
     m_notifier.inform(title(), caption(SavedText) + QLatin1Char('\n') + caption(NextStartText));
     return SaveResult::Written;
+}
+
+QString NewLanguageFile::draftPath(const QString &name) const {
+    const QString stem =
+        checkName(name) == NameCheck::Allowed ? name.trimmed() : QStringLiteral("new");
+    return m_folder.path(QStringLiteral("Data/trans_") + stem + QStringLiteral(".draft"));
+}
+
+WriteResult NewLanguageFile::saveDraft(const QString &name, const QString &editorText) const {
+    return TextFile::writeText(draftPath(name), fileText(editorText));
+}
+
+QString NewLanguageFile::findDraft() const {
+    const QDir data(m_folder.path(QStringLiteral("Data")));
+    const QFileInfoList drafts =
+        data.entryInfoList({QStringLiteral("trans_*.draft")}, QDir::Files, QDir::Time);
+    return drafts.isEmpty() ? QString() : drafts.first().filePath();
+}
+
+std::optional<QString> NewLanguageFile::readDraft(const QString &path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return editorTextOf(file.readAll());
 }
 
 QString NewLanguageFile::caption(int n) const {

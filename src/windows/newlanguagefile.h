@@ -1,8 +1,10 @@
 #pragma once
 
 #include "text/programfolder.h"
+#include "text/writeresult.h"
 
 #include <QString>
+#include <optional>
 
 class LanguageFile;
 class Notifier;
@@ -49,6 +51,15 @@ public:
     // asks before replacing an existing language file, writes the text atomically and
     // tells the user how it went.
     SaveResult save(const QString &name, const QString &editorText);
+
+    // Data/trans_<name>.draft: the editor's text, kept when the session ended while it was
+    // open with unsaved typing. name: the language last saved from the editor, or "new".
+    QString draftPath(const QString &name) const;
+    WriteResult saveDraft(const QString &name, const QString &editorText) const;
+    // The newest draft left by an earlier session, or an empty path.
+    QString findDraft() const;
+    // The draft's text for the editor ("\n" line ends), or nothing when it cannot be read.
+    std::optional<QString> readDraft(const QString &path) const;
 
 private:
     QString caption(int n) const;

@@ -16,8 +16,18 @@ void SecondaryWindows::showAbout(QWidget *owner) {
 
 void SecondaryWindows::showLanguageEditor(QWidget *owner) {
     LanguageEditor editor(m_context, owner);
+    m_openEditor = &editor;
     editor.setQuestion([this](QWidget *parent) { askInputDialog(parent); });
+    editor.show();
+    editor.offerDraft();
     editor.exec();
+}
+
+void SecondaryWindows::endSession() {
+    if (m_openInputDialog)
+        m_openInputDialog->reject();
+    if (m_openEditor)
+        m_openEditor->endSession();
 }
 
 void SecondaryWindows::askInputDialog(QWidget *owner) {

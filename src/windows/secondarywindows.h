@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class InputDialog;
+class LanguageEditor;
 class QWidget;
 namespace LanguageTexts {
 struct Targets;
@@ -26,6 +27,9 @@ public:
     void showLanguageEditor(QWidget *owner);
     // The input dialog, modally; DialogAnswer holds the answer afterwards.
     void askInputDialog(QWidget *owner);
+    // The session ends: an open question goes unanswered and an open language editor
+    // keeps its unsaved text as a draft; nothing is asked.
+    void endSession();
 
     // What ApplyLanguageTexts needs of these windows: their buttons (EXIT3, SAVE5, OKYES,
     // OKNO) built, and the question of an input dialog that is open.
@@ -38,4 +42,5 @@ public:
 private:
     WindowContext m_context;
     QPointer<InputDialog> m_openInputDialog;
+    QPointer<LanguageEditor> m_openEditor;
 };

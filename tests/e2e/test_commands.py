@@ -123,13 +123,13 @@ class CommandsTest(harness.ProgramTestCase):
         self.assert_language(program, GERMAN, ENGLISH)
         session.screenshot("german")
         wait_until("the settings file naming the language", lambda: (
-            lambda lines: len(lines) >= 6 and lines[5] == "deutsch")(
+            lambda lines: len(lines) >= 6 and lines[5] == "Deutsch")(
             folder.read_lines("quortspeak.Opt")), timeout=10)
         self.exit_by_button(program, GERMAN)
         folder.keep(session.artifacts, "after-first-run")
         options = folder.read_lines("quortspeak.Opt")
         self.assertEqual(options[0], "3", "the XP style saved")
-        self.assertEqual(options[5], "deutsch")
+        self.assertEqual(options[5], "Deutsch")
 
         # The next start: German and the XP look still; the bookmark leads back.
         program = self.start(folder, "second-run")

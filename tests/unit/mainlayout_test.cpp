@@ -75,6 +75,16 @@ TEST(WindowPlacement, APlacementThatCanBeSeenStays) {
     EXPECT_EQ(WindowPlacement::onScreen(partly, screens, screens[0]), partly);
 }
 
+TEST(WindowPlacement, APlacementLargerThanItsScreenIsShrunkOntoIt) {
+    const QList<QRect> screens{QRect(0, 0, 1280, 800), QRect(1280, 0, 1920, 1080)};
+    // Stored on a 2560 × 1440 monitor, now mostly on a laptop's screen: every edge on it.
+    EXPECT_EQ(WindowPlacement::onScreen(QRect(-500, 50, 2560, 1440), screens, screens[0]),
+              QRect(0, 0, 1280, 800));
+    // Too tall only, mostly on the second screen: it stays there, as wide as it was.
+    EXPECT_EQ(WindowPlacement::onScreen(QRect(1500, -100, 1000, 1300), screens, screens[0]),
+              QRect(1500, 0, 1000, 1080));
+}
+
 TEST(WindowPlacement, APlacementOffEveryScreenMovesToThePrimary) {
     const QList<QRect> screens{QRect(0, 0, 1920, 1080)};
     const QRect primary(0, 0, 1920, 1040);

@@ -168,16 +168,32 @@ TEST_F(Dispatch, MyLanguageItemsSetTheTargetLanguage) {
 TEST_F(Dispatch, ALanguageItemChangesEveryTextAndIsSavedAtOnce) {
     window->tabs().setCaption(0, "Example");
     click(3, "LANG:DEUTSCH");
-    EXPECT_EQ(window->state().options.currentLanguage, "deutsch");
+    EXPECT_EQ(window->state().options.currentLanguage, "Deutsch"); // as the file spells it
     EXPECT_EQ(button("EDIT:COPY").caption(), "Kopieren");
     EXPECT_EQ(button("EDIT:TXT").caption(), "trans_Deutsch.txt");
-    EXPECT_EQ(lines("Data/quortspeak.Opt").value(5), "deutsch");
+    EXPECT_EQ(lines("Data/quortspeak.Opt").value(5), "Deutsch");
     EXPECT_EQ(window->tabs().caption(0), ""); // tabs become unopened, pages stay
     EXPECT_TRUE(view()->calls().isEmpty());
 
     click(3, "LANG:KLINGON"); // no such file: the user is told, German stays
     EXPECT_EQ(button("EDIT:COPY").caption(), "Kopieren");
     EXPECT_EQ(notifier.messages.size(), 1);
+}
+
+TEST(DispatchLanguages, ANameThatChangesUnderCaseConversionCanBeChosen) {
+    // "Weiß" upper-cased is "WEISS", lower-cased again "weiss": no file has that name.
+    TemporaryProgramFolder folder;
+    QFile::copy(folder.filePath("languages/Trans_Deutsch.txt"),
+                folder.filePath("languages/Trans_Weiß.txt"));
+    RecordingNotifier notifier;
+    MainWindow window(ProgramFiles(ProgramFolder(folder.path())), notifier,
+                      [](int) { return new FakeWebView; });
+    ASSERT_TRUE(window.load());
+    Q_EMIT window.bars().buttonClick(3, "LANG:WEISS");
+    EXPECT_TRUE(notifier.messages.isEmpty()) << notifier.messages.join('|').toStdString();
+    EXPECT_EQ(window.state().options.currentLanguage, "Weiß");
+    EXPECT_EQ(window.registry().item("EDIT:COPY").caption(), "Kopieren");
+    EXPECT_EQ(window.registry().item("EDIT:TXT").caption(), "trans_Weiß.txt");
 }
 
 TEST_F(Dispatch, TheBookmarkKeepsTheAddressTypedLast) {

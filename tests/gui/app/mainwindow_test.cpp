@@ -4,13 +4,18 @@
 #include "browser/tabstrip.h"
 #include "commandbar/commandbutton.h"
 #include "commandbar/commandregistry.h"
+#include "commandbar/maincommandbars.h"
 #include "fakewebview.h"
 #include "filehelpers.h"
 #include "programfolderfixture.h"
 #include "recordingnotifier.h"
 #include "text/textfile.h"
+#include "windows/inputdialog.h"
+#include "windows/languageeditor.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
 #include <QSignalSpy>
@@ -175,4 +180,88 @@ TEST_F(MainWindowTest, TheHistoryOfTheLastRunFillsTheList) {
     auto w = start();
     EXPECT_EQ(w->addressBar().history(),
               (QStringList{"http://a.example/", "", "http://a.example/"}));
+}
+
+TEST_F(MainWindowTest, BrokenLanguageFilesAndLayoutNumbersStillGiveAUsableWindow) {
+    // A language cut short after its settings: too few captions to show anything.
+    QByteArray english = fileBytes(folder.filePath("languages/Trans_English.txt"));
+    putFile(folder.filePath("languages/Trans_Short.txt"), english.left(english.indexOf("\"Open\"")));
+    // Layout numbers no screen can use.
+    english.replace("TAB_WIDTH=8800", "TAB_WIDTH=-5").replace("TAB_NUMBER=8", "TAB_NUMBER=0");
+    putFile(folder.filePath("languages/Trans_Odd.txt"), english);
+
+    writeOptions("http://127.0.0.1:9/", "Short");
+    auto w = start();
+    ASSERT_EQ(notifier.messages.size(), 1);
+    EXPECT_TRUE(notifier.messages[0].contains("Trans_Short.txt")) << notifier.messages[0].toStdString();
+    EXPECT_EQ(w->registry().button("EDIT:COPY")->caption(), "Copy");
+    EXPECT_EQ(w->state().options.currentLanguage, "English");
+
+    Q_EMIT w->bars().buttonClick(3, "LANG:ODD");
+    EXPECT_EQ(notifier.messages.size(), 1);
+    EXPECT_EQ(w->tabs().count(), 1);
+    w->show();
+    w->resize(1920, 1000);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->tabStrip().stripWidth(), qRound(8800 / w->twips().perPixel()));
+    EXPECT_TRUE(w->addressBar().isVisible());
+    EXPECT_GT(w->addressBar().width(), 200);
+}
+
+TEST_F(MainWindowTest, AHomeAddressTooLongForAnyPageIsRefusedAndTheStartPageShows) {
+    writeOptions("http://example.org/" + QString(10 * 1024 * 1024, 'a'), "English");
+    auto w = start();
+    ASSERT_EQ(notifier.messages.size(), 1);
+    EXPECT_TRUE(notifier.messages[0].contains("too long")) << notifier.messages[0].left(200).toStdString();
+    const QString start = ProgramFiles(ProgramFolder(folder.path())).defaultHomeAddress();
+    EXPECT_EQ(view(*w, 0)->navigations(), QStringList{start});
+
+    // Typed (or pasted) into the address bar, such an address goes nowhere either.
+    w->addressBar().setAddressText("http://example.org/" + QString(70 * 1024, 'b'));
+    QTest::keyClick(&w->addressBar(), Qt::Key_Return);
+    EXPECT_EQ(notifier.messages.size(), 2);
+    EXPECT_EQ(view(*w, 0)->navigations().size(), 1); // only the start page
+    w->GO_Exit();
+    EXPECT_EQ(lines("Data/quortspeak.Opt").value(4), start);
+}
+
+TEST_F(MainWindowTest, ASessionEndAsksNothingAndKeepsTheEditorsTypingAsADraft) {
+    QObject scope;
+    bool questionShown = false;
+    // Had the editor asked, the question would wait for ever; it is answered here.
+    QTimer::singleShot(5000, &scope, [&] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *dialog = qobject_cast<InputDialog *>(window); dialog && dialog->isVisible()) {
+                questionShown = true;
+                dialog->reject();
+            }
+        }
+    });
+    auto w = start();
+    QTimer::singleShot(0, &scope, [&] {
+        auto *editor = qobject_cast<LanguageEditor *>(QApplication::activeModalWidget());
+        ASSERT_NE(editor, nullptr);
+        editor->textArea()->setPlainText("\"Beenden\"\n\"Zurück\"\n");
+        w->GO_Exit(); // what SIGTERM and SIGHUP run
+    });
+    w->showLanguageEditor();
+    EXPECT_FALSE(questionShown);
+    const QString draft = folder.filePath("Data/trans_new.draft");
+    EXPECT_EQ(fileBytes(draft), QByteArray("\"Beenden\"\r\n\"Zur\xc3\xbc" "ck\"\r\n"));
+
+    // The next start offers it, and taken, it is the editor's text.
+    auto next = start();
+    QString offered;
+    QTimer::singleShot(0, &scope, [&] {
+        auto *editor = qobject_cast<LanguageEditor *>(QApplication::activeModalWidget());
+        ASSERT_NE(editor, nullptr);
+        offered = editor->text();
+        EXPECT_FALSE(QFile::exists(draft));
+        next->GO_Exit();
+    });
+    next->showLanguageEditor();
+    EXPECT_EQ(offered, "\"Beenden\"\n\"Zurück\"\n");
+    EXPECT_TRUE(notifier.messages.last().contains("language editor")) << notifier.messages.last().toStdString();
+    EXPECT_TRUE(QFile::exists(draft)); // still unsaved at this end too
+    EXPECT_FALSE(questionShown);
 }
