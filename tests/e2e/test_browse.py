@@ -101,12 +101,16 @@ class BrowseTest(harness.ProgramTestCase):
         server.wait_for_count("/second", 3)
         self.wait_for_visit(program, 3)
         self.assertEqual(program.current_tab(), 1)
-        # A right click on another tab reloads the current one too, and opens nothing.
+        # A right click on another tab makes it current and reloads it: an unopened
+        # tab has nothing to reload, and takes no neighbour's page.
         session.click(*centre(program.tabs()[2]), button=3)
-        server.wait_for_count("/second", 4)
-        self.wait_for_visit(program, 4)
-        self.assertEqual(program.current_tab(), 1)
+        wait_equal("the current tab", program.current_tab, 2)
         self.assertEqual(program.tab_captions()[2], "", "a right click opens no tab")
+        # A right click back on tab 1 shows its page again and reloads it.
+        session.click(*centre(program.tabs()[1]), button=3)
+        server.wait_for_count("/second", 4)
+        wait_equal("the current tab", program.current_tab, 1)
+        self.wait_for_visit(program, 4)
         session.screenshot("second-tab-opened")
 
         # Back to tab 0, which shows its own copy of the page again.
