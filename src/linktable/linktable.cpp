@@ -3,7 +3,7 @@
 #include "settings/languagefile.h"
 
 LinkTable::LinkTable(const ProgramFolder &folder)
-    : m_folder(folder)
+    : m_store(folder)
     , m_titles(folder.path(QStringLiteral("Links/Links.Bok"))) {}
 
 WriteResult LinkTable::readTitles(const LanguageFile &language) {
@@ -17,8 +17,7 @@ void LinkTable::applyColumnTitles(const LanguageFile &language) {
 }
 
 QString LinkTable::groupFilePath(int group) const {
-    return m_folder.path(QStringLiteral("Links/Links.") +
-                         QStringLiteral("%1").arg(group, 3, 10, QLatin1Char('0')));
+    return m_store.path(group);
 }
 
 void LinkTable::setCurrentGroup(int group) {
@@ -27,14 +26,16 @@ void LinkTable::setCurrentGroup(int group) {
 }
 
 void LinkTable::readTable(int minRows) {
-    m_model.readGroup(groupFilePath(m_currentGroup), m_titles.count(m_currentGroup + 1), minRows);
+    m_model.setLinks(m_store.read(m_currentGroup, m_titles.count(m_currentGroup + 1)), minRows);
 }
 
 WriteResult LinkTable::saveTable() {
-    const auto outcome = m_model.saveGroup(groupFilePath(m_currentGroup));
-    if (!outcome.result)
-        return outcome.result;
-    m_titles.setCount(m_currentGroup + 1, outcome.count);
+    const LinkGroupStore::SaveOutcome saved = m_store.write(m_currentGroup, m_model.links());
+    if (!saved.result)
+        return saved.result;
+    // The grid keeps its rows; the links move into their sorted order.
+    m_model.setLinks(saved.links, m_model.rowCount() + 1);
+    m_titles.setCount(m_currentGroup + 1, saved.count());
     return saveTitle();
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "linkgroupstore.h"
 #include "linktablemodel.h"
 #include "linktitles.h"
-#include "text/programfolder.h"
 
 class LanguageFile;
 
-// The link table's files together: the titles and counts of the 105 groups, and the
-// links of the current group in a model for the grid.
+// The link table's files together: the titles and counts of the 105 groups, the groups'
+// files, and the links of the current group in a model for the grid.
 class LinkTable {
 public:
     static constexpr int StripCount = 7;
@@ -27,8 +27,9 @@ public:
 
     // Read_Table for the current group.
     void readTable(int minRows);
-    // Save_Table: writes the current group, then its count and the titles. When the
-    // group's file cannot be written, neither count nor titles change.
+    // Save_Table: writes the current group sorted, shows it in that order, then writes its
+    // new count with the titles. When the group's file cannot be written, neither the grid
+    // nor the count nor the titles change.
     WriteResult saveTable();
     // Save_Title: applies a pending title to the current group, then writes the titles.
     WriteResult saveTitle();
@@ -42,7 +43,7 @@ public:
     const LinkTableModel &model() const { return m_model; }
 
 private:
-    ProgramFolder m_folder;
+    LinkGroupStore m_store;
     LinkTitles m_titles;
     LinkTableModel m_model;
     int m_currentGroup = 0;

@@ -1,7 +1,5 @@
 #include "linktablemodel.h"
 
-#include "linkgroupfile.h"
-
 #include <algorithm>
 
 const QString LinkTableModel::Mask = QStringLiteral("********");
@@ -14,35 +12,12 @@ void LinkTableModel::setColumnTitles(const QStringList &titles) {
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
-void LinkTableModel::readGroup(const QString &path, int count, int minRows) {
+void LinkTableModel::setLinks(const QList<LinkEntry> &links, int minRows) {
     beginResetModel();
-    m_count = std::max(count, 0);
-    m_entries = LinkGroupFile::read(path, m_count).value_or(QList<LinkEntry>());
-    const int rows = std::max(minRows - 1, m_count);
-    m_entries.resize(rows);
-    endResetModel();
-}
-
-LinkTableModel::SaveOutcome LinkTableModel::saveGroup(const QString &path) {
-    QList<LinkEntry> links = m_entries.mid(0, m_count);
-    std::stable_sort(links.begin(), links.end(), [](const LinkEntry &a, const LinkEntry &b) {
-        return QString::compare(a.name, b.name, Qt::CaseSensitive) < 0;
-    });
-    links.erase(std::remove_if(links.begin(), links.end(),
-                               [](const LinkEntry &e) { return e.name.isEmpty(); }),
-                links.end());
-
-    SaveOutcome outcome{LinkGroupFile::write(path, links), static_cast<int>(links.size())};
-    if (!outcome.result)
-        return outcome;
-
-    beginResetModel();
-    const int rows = static_cast<int>(m_entries.size());
+    m_count = static_cast<int>(links.size());
     m_entries = links;
-    m_entries.resize(std::max<qsizetype>(rows, links.size()));
-    m_count = outcome.count;
+    m_entries.resize(std::max(minRows - 1, m_count));
     endResetModel();
-    return outcome;
 }
 
 LinkEntry LinkTableModel::entry(int row) const {
@@ -83,6 +58,8 @@ QVariant LinkTableModel::data(const QModelIndex &index, int role) const {
     case FreeTextColumn:
         return e.freeText;
     case PrivateColumn:
+        if (role == Qt::EditRole)
+            return e.privateText;
         return e.privateText.isEmpty() ? QString() : Mask;
     case ShownAddressColumn:
         return e.shownAddress;

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "linkentry.h"
-#include "text/writeresult.h"
 
 #include <QAbstractTableModel>
+#include <QList>
 #include <QStringList>
 
 // The links of the current group as the link table's grid shows them: column 0 the row
-// number, then name, address (a hidden column), free text, private text (masked), the
-// address as shown and the date added. The grid never has fewer than MinRows rows with
-// its header, so blank rows follow the links.
+// number, then name, address (a hidden column), free text, private text, the address as
+// shown and the date added. The private text is masked for display; the edit role gives it
+// in full, for the link editor. Reading and writing the group is LinkGroupStore's part.
 class LinkTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -31,17 +31,11 @@ public:
     // Column_Titles: the seven header texts (the address column has none).
     void setColumnTitles(const QStringList &titles);
 
-    // Read_Table: count links of the group file at path; a missing file leaves the group
-    // empty. minRows counts the header row, as the grid does.
-    void readGroup(const QString &path, int count, int minRows);
-
-    // Save_Table's file part: the links sorted by name (letter case mattering), links
-    // without a name left out. On success the number written is the group's new count.
-    struct SaveOutcome {
-        WriteResult result;
-        int count = 0;
-    };
-    SaveOutcome saveGroup(const QString &path);
+    // The links of a group, shown in as many rows as there are links, and at least minRows
+    // with the header row, as the grid counts them; blank rows follow the links.
+    void setLinks(const QList<LinkEntry> &links, int minRows);
+    // The first linkCount rows as they stand now, edits included.
+    QList<LinkEntry> links() const { return m_entries.mid(0, m_count); }
 
     int linkCount() const { return m_count; }
     // Rows count from 0 here; row r is grid row r + 1.

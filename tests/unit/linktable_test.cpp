@@ -38,8 +38,8 @@ LinkEntry link(const QString &name, const QString &address = QStringLiteral("htt
 
 } // namespace
 
-TEST_F(LinkTableFiles, GroupFilesAreNumberedWithThreeDigits) {
-    EXPECT_EQ(groupFile(0), dir.filePath(QStringLiteral("Links/Links.000")));
+TEST_F(LinkTableFiles, TitlesAndGroupsLiveInTheLinksFolder) {
+    EXPECT_EQ(table.titles().path(), dir.filePath(QStringLiteral("Links/Links.Bok")));
     EXPECT_EQ(groupFile(104), dir.filePath(QStringLiteral("Links/Links.104")));
     EXPECT_EQ(table.titles().title(1), "Group 1");
 }
@@ -67,6 +67,18 @@ TEST_F(LinkTableFiles, ReadsLinksAndMasksPrivateText) {
     EXPECT_EQ(table.model().headerData(1, Qt::Horizontal).toString(), language.caption(65));
 }
 
+TEST_F(LinkTableFiles, TheEditRoleGivesThePrivateTextInFullWhileTheGridShowsTheMask) {
+    table.titles().setCount(1, 1);
+    putFile(groupFile(0), "Bank;-;http://bank/;-;;-;pin 1234;-;bank/;-;2026-01-02\r\n");
+    table.readTable(MinRows);
+    const QModelIndex privateCell = table.model().index(0, LinkTableModel::PrivateColumn);
+    EXPECT_EQ(privateCell.data(Qt::DisplayRole).toString(), "********");
+    EXPECT_EQ(privateCell.data(Qt::EditRole).toString(), "pin 1234");
+    // A link without private text has nothing to reveal either way.
+    EXPECT_EQ(table.model().index(1, LinkTableModel::PrivateColumn).data(Qt::EditRole).toString(),
+              "");
+}
+
 TEST_F(LinkTableFiles, ACountBeyondTheFileGivesABlankRowThatTheNextSaveDrops) {
     table.titles().setCount(1, 3);
     putFile(groupFile(0), "B;-;http://b/;-;;-;;-;b;-;2026-01-01\r\n"
@@ -78,47 +90,15 @@ TEST_F(LinkTableFiles, ACountBeyondTheFileGivesABlankRowThatTheNextSaveDrops) {
 
     ASSERT_TRUE(table.saveTable().ok);
     EXPECT_EQ(table.titles().count(1), 2);
+    // The grid shows the group as saved, in its sorted order, and keeps its rows.
+    EXPECT_EQ(cell(0, LinkTableModel::NameColumn), "A");
+    EXPECT_EQ(cell(1, LinkTableModel::NumberColumn), "2");
+    EXPECT_EQ(cell(2, LinkTableModel::NumberColumn), "");
+    EXPECT_EQ(table.model().rowCount(), MinRows - 1);
     EXPECT_EQ(groupLines(0), (QStringList{"A;-;http://a/;-;;-;;-;a;-;2026-01-01",
                                           "B;-;http://b/;-;;-;;-;b;-;2026-01-01"}));
     // The titles file holds the lowered count.
     EXPECT_EQ(TextFile::readLines(table.titles().path())->first(), "Group 1,2");
-}
-
-TEST_F(LinkTableFiles, SavingSortsByNameWithLetterCaseMattering) {
-    table.titles().setCount(1, 4);
-    table.readTable(MinRows);
-    table.model().setEntry(0, link(QStringLiteral("delta")));
-    table.model().setEntry(1, link(QStringLiteral("Charlie")));
-    table.model().setEntry(2, link(QStringLiteral("bravo")));
-    table.model().setEntry(3, link(QStringLiteral("Alpha")));
-    ASSERT_TRUE(table.saveTable().ok);
-    QStringList names;
-    for (const QString &line : groupLines(0))
-        names.append(line.section(LinkGroupFile::FieldSeparator, 0, 0));
-    EXPECT_EQ(names, (QStringList{"Alpha", "Charlie", "bravo", "delta"}));
-    EXPECT_EQ(cell(0, LinkTableModel::NameColumn), "Alpha");
-}
-
-TEST_F(LinkTableFiles, FieldsSurviveTheirOwnSeparatorsAndLineBreaks) {
-    table.titles().setCount(1, 1);
-    table.readTable(MinRows);
-    LinkEntry entry{QStringLiteral("Name ;-; with ;-;-; marks;-"),
-                    QStringLiteral("http://x/"),
-                    QStringLiteral("two\r\nlines"),
-                    QStringLiteral("pass;-;word"),
-                    QStringLiteral("x/"),
-                    QStringLiteral("2026-03-05")};
-    table.model().setEntry(0, entry);
-    ASSERT_TRUE(table.saveTable().ok);
-
-    table.readTable(MinRows);
-    const LinkEntry back = table.model().entry(0);
-    EXPECT_EQ(back.name, "Name ;- ; with ;- ;- ; marks;- ");
-    EXPECT_EQ(back.address, "http://x/");
-    EXPECT_EQ(back.freeText, "two  lines");
-    EXPECT_EQ(back.privateText, "pass;- ;word");
-    EXPECT_EQ(back.shownAddress, "x/");
-    EXPECT_EQ(back.dateAdded, "2026-03-05");
 }
 
 TEST_F(LinkTableFiles, AFailedGroupWriteChangesNeitherCountNorTitles) {
@@ -129,6 +109,7 @@ TEST_F(LinkTableFiles, AFailedGroupWriteChangesNeitherCountNorTitles) {
     QDir(dir.path()).mkpath(groupFile(0)); // a folder where the file should be
     const WriteResult result = table.saveTable();
     EXPECT_FALSE(result.ok);
+    EXPECT_EQ(table.model().linkCount(), 1);
     EXPECT_EQ(table.titles().count(1), 1);
     EXPECT_EQ(fileBytes(table.titles().path()), titlesBefore);
 }
