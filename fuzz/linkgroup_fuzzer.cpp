@@ -1,9 +1,11 @@
 #include "linktable/linkgroupfile.h"
+#include "linktable/linkgroupstore.h"
 #include "linktable/linktablemodel.h"
 #include "text/textfile.h"
 
 #include <QDir>
-#include <QTemporaryFile>
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -45,8 +47,8 @@ void checkRoundTrip(const LinkEntry &entry) {
 
 } // namespace
 
-// Input: the first byte is the group's link count (as Links.Bok would give it), the rest
-// is the group file.
+// Input: the first byte is the group's link count (as Links.Bok would give it),
+// the rest is the group file.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (size == 0)
         return 0;
@@ -60,28 +62,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     for (const LinkEntry &entry : entries)
         checkRoundTrip(entry);
 
-    // Fields as the link editor hands them over hold anything the user typed, not only what
-    // a line could hold, so six lines of input also make one link.
+    // Fields as the link editor hands them over hold anything the user typed, not
+    // only what a line could hold, so six lines of input also make one link.
     for (qsizetype i = 0; i + 6 <= lines.size() && i < 6 * 64; i += 6)
         checkRoundTrip(
             {lines[i], lines[i + 1], lines[i + 2], lines[i + 3], lines[i + 4], lines[i + 5]});
 
-    QTemporaryFile input(tempTemplate());
-    require(input.open(), "cannot create a temporary file");
-    require(input.write(fileData, fileSize) == fileSize, "cannot write the temporary file");
+    QTemporaryDir folder(tempTemplate());
+    require(folder.isValid(), "cannot create a temporary folder");
+    const LinkGroupStore store{ProgramFolder(folder.path())};
+    require(QDir().mkpath(folder.filePath(QStringLiteral("Links"))), "cannot create Links");
+    QFile input(store.path(0));
+    require(input.open(QIODevice::WriteOnly), "cannot create the group file");
+    require(input.write(fileData, fileSize) == fileSize, "cannot write the group file");
     input.close();
-    QTemporaryFile output(tempTemplate());
-    require(output.open(), "cannot create a temporary file");
-    output.close();
 
+    const QList<LinkEntry> links = store.read(0, count);
+    require(links.size() == count, "the store lost the group's count");
     LinkTableModel model;
-    model.readGroup(input.fileName(), count, 20);
+    model.setLinks(links, 20);
     require(model.linkCount() == count, "the model lost the group's count");
-    const LinkTableModel::SaveOutcome outcome = model.saveGroup(output.fileName());
+    const LinkGroupStore::SaveOutcome outcome = store.write(1, model.links());
     require(outcome.result.ok, "cannot save the group");
-    require(outcome.count >= 0 && outcome.count <= count, "more links saved than read");
-    const std::optional<QStringList> saved = TextFile::readLines(output.fileName());
+    require(outcome.count() >= 0 && outcome.count() <= count, "more links saved than read");
+    const std::optional<QStringList> saved = TextFile::readLines(store.path(1));
     require(saved.has_value(), "the saved group is missing");
-    require(saved->size() == outcome.count, "the saved group does not hold count lines");
+    require(saved->size() == outcome.count(), "the saved group does not hold count lines");
     return 0;
 }
