@@ -14,6 +14,7 @@
 #include "browser/webview.h"
 #include "commandbar/commandbutton.h"
 #include "commandbar/commandregistry.h"
+#include "commandbar/floatingbars.h"
 #include "commandbar/imagelist.h"
 #include "commandbar/maincommandbars.h"
 #include "commandbar/mainimages.h"
@@ -97,7 +98,14 @@ void MainWindow::createChildren() {
     m_systemDesktop = std::make_unique<SystemDesktop>(m_files.folder().root());
     m_desktop = m_systemDesktop.get();
 
-    m_dispatcher = std::make_unique<MainDispatcher>(*this);
+    m_floatingBars = std::make_unique<FloatingBars>(
+        *this, *m_picBar, *m_statusLine, m_state, m_twips,
+        [this] { Set_Web(m_tabs->currentIndex()); },
+        [this]() -> QWidget * { return m_tabs->currentView(); });
+    connect(m_translation.get(), &SelectionTranslation::modeChanged, this,
+            &MainWindow::showTranslationIndicator);
+
+    makeDispatcher();
     connect(m_bars, &MainCommandBars::buttonClick, this,
             [this](int bar, const QString &key) { m_dispatcher->ButtonClick(bar, key); });
     connect(m_bars, &MainCommandBars::menuOpened, this,
@@ -109,19 +117,15 @@ void MainWindow::createChildren() {
     connect(m_tracker, &PageTracker::statusTextChanged, m_statusLine, &StatusLine::setStatusText);
     connect(m_tracker, &PageTracker::addressTextChanged, m_addressBar,
             &AddressBar::showPageAddress);
-    connect(m_addressBar, &AddressBar::focusEntered, &m_timer1, &QTimer::stop);
-    connect(m_addressBar, &AddressBar::navigated, this, [this] {
-        if (m_state.options.autoHideBars)
-            m_timer1.start();
-    });
+    connect(m_addressBar, &AddressBar::focusEntered, m_floatingBars.get(),
+            &FloatingBars::addressBarFocused);
+    connect(m_addressBar, &AddressBar::navigated, m_floatingBars.get(), &FloatingBars::navigated);
     connect(m_statusLine, &StatusLine::moveRequested, this, &MainWindow::startMove);
     connect(m_addressBar, &AddressBar::addressRefused, this, &MainWindow::reportTooLongAddress);
 
-    m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer4.setObjectName(QStringLiteral("Timer4"));
     m_timer6.setObjectName(QStringLiteral("Timer6"));
     m_timer4.setSingleShot(true);
-    connect(&m_timer1, &QTimer::timeout, this, &MainWindow::timer1Tick);
     connect(&m_timer4, &QTimer::timeout, this, &MainWindow::timer4Tick);
 
     auto *find = new QShortcut(QKeySequence::Find, this);
@@ -138,6 +142,17 @@ void MainWindow::createChildren() {
         });
     }
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::GO_Exit);
+}
+
+void MainWindow::makeDispatcher() {
+    m_dispatcher = std::make_unique<MainDispatcher>(
+        DispatchContext{*m_tabs, *m_addressBar, *m_findBar, *m_floatingBars, *m_translation,
+                        m_state, *m_registry, *m_desktop, m_notifier, m_files, *this});
+}
+
+void MainWindow::setDesktop(Desktop *desktop) {
+    m_desktop = desktop;
+    makeDispatcher();
 }
 
 void MainWindow::onViewCreated(int /*index*/, WebView *view) {
@@ -325,6 +340,24 @@ void MainWindow::showLanguageEditor() {
     m_windows->showLanguageEditor(this);
 }
 
+void MainWindow::showLinkTable() {
+    notYetAvailable();
+}
+
+void MainWindow::exportPage(const QString & /*key*/) {
+    notYetAvailable();
+}
+
+void MainWindow::notYetAvailable() {
+    // Better said plainly than a command that does nothing.
+    m_notifier.inform(m_state.language.caption(Captions::ProgramName),
+                      m_state.language.caption(Captions::NotAvailableYet));
+}
+
+void MainWindow::applyBarStyle() {
+    m_bars->setBarStyle(m_state.options.selectedBarStyle);
+}
+
 void MainWindow::showTranslationIndicator(bool on) {
     m_statusLine->timebar()->setIcon(m_images->picture(on ? MainImages::TranslationOnPicture
                                                           : MainImages::TranslationOffPicture));
@@ -379,11 +412,7 @@ void MainWindow::openHomeAddress() {
 }
 
 void MainWindow::startTimers() {
-    if (m_state.options.autoHideBars == 1) {
-        m_timer1.setInterval(5000);
-        m_timer1.start();
-        m_state.barsShown = true;
-    }
+    m_floatingBars->start();
     m_timer4.setInterval(750);
     m_timer4.start();
     m_tracker->timer5().start();
@@ -453,44 +482,6 @@ void MainWindow::Set_Web(int index) {
     view->setGeometry(toPixels(m_twips, MainLayout::webView(layoutInput())));
 }
 
-void MainWindow::GO_BarOn() {
-    if (!m_state.barsShown) {
-        m_statusLine->show();
-        m_state.barsShown = true;
-        Set_Web(m_tabs->currentIndex());
-        activateWindow();
-    }
-    QCoreApplication::processEvents();
-}
-
-void MainWindow::GO_BarOff() {
-    if (!m_state.barsShown)
-        return;
-    m_statusLine->hide();
-    m_state.barsShown = false;
-    Set_Web(m_tabs->currentIndex());
-    // The page covers the bars' strip.
-    if (WebView *view = m_tabs->currentView())
-        view->raise();
-}
-
-void MainWindow::timer1Tick() {
-    const double y = std::nearbyint(m_twips.fromPixels(QCursor::pos().y()));
-    const double top = m_twips.fromPixels(frameGeometry().top());
-    const double picBarHeight = m_twips.fromPixels(m_picBar->height());
-    if (m_state.barsShown) {
-        if (top + picBarHeight + 400 > y)
-            return;
-        GO_BarOff();
-    } else if (top + 420 > y) {
-        GO_BarOn();
-        m_picBar->raise();
-        m_statusLine->raise();
-    }
-    if (m_timer1.interval() != 1500)
-        m_timer1.setInterval(1500);
-}
-
 void MainWindow::timer4Tick() {
     const WriteResult titles = m_linkTable->readTitles(m_state.language);
     if (!titles)
@@ -499,14 +490,11 @@ void MainWindow::timer4Tick() {
     m_state.wordTemplateHPath = m_files.folder().path(QStringLiteral("Data/TemplateH.Doc"));
     m_registry->item(QStringLiteral("FAVORITE")).setEnabled(true);
     const LanguageFile &language = m_state.language;
-    for (int row = 0; row <= language.lastTranslationRow(); ++row) {
-        const TranslationLanguage &entry = language.translationRow(row);
-        if (entry.code.compare(m_state.settings.myLanguage, Qt::CaseInsensitive) == 0) {
-            if (CommandButton *item =
-                    m_registry->find(QStringLiteral("MYLANG:") + entry.name.trimmed().toUpper()))
-                item->setChecked(true);
-            break;
-        }
+    if (const TranslationLanguage *mine =
+            language.findTranslationCode(m_state.settings.myLanguage)) {
+        if (CommandButton *item =
+                m_registry->find(QStringLiteral("MYLANG:") + mine->name.trimmed().toUpper()))
+            item->setChecked(true);
     }
 }
 
@@ -563,7 +551,7 @@ void MainWindow::GO_Exit() {
     if (m_exiting)
         return;
     m_exiting = true;
-    m_timer1.stop();
+    m_floatingBars->stop();
     m_timer6.stop();
     // Whatever path ends the program, an open window asks nothing more: a session's end
     // cannot wait for an answer, and unsaved typing is kept for the next start.

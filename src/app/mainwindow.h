@@ -5,6 +5,7 @@
 #include "browser/browsertabs.h"
 #include "browser/webview.h"
 #include "desktop/twips.h"
+#include "dispatch/mainwindowactions.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -14,6 +15,7 @@ class AddressBar;
 class CommandRegistry;
 class Desktop;
 class FindBar;
+class FloatingBars;
 class ImageList;
 class LinkTable;
 class MainCommandBars;
@@ -29,7 +31,7 @@ struct MainLayoutInput;
 // `frmStart`: the borderless main window. Its top strip carries the command bars, the
 // tabs and the address bar, its bottom strip the status line, and the current tab's
 // page fills the space between.
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, public MainWindowActions {
     Q_OBJECT
 
 public:
@@ -50,17 +52,23 @@ public:
     void layoutStep();
     // `Set_Web`: places the view of tab index.
     void Set_Web(int index);
-    void GO_BarOn();
-    void GO_BarOff();
 
+    // What the dispatcher asks of the window.
+    void exitProgram() override { GO_Exit(); }
+    void minimise() override { showMinimized(); }
     // A language item of the language menu: loads that language's file, applies its
     // texts everywhere at once and saves the choice. An unreadable file is told and the
     // current language stays.
-    void switchLanguage(const QString &language);
-    void showAbout();
-    void showLanguageEditor();
+    void switchLanguage(const QString &language) override;
+    void showAbout() override;
+    void showLanguageEditor() override;
+    void showLinkTable() override;
+    void applyBarStyle() override;
+    void exportPage(const QString &key) override;
     // The status line's indicator of selection translation.
-    void showTranslationIndicator(bool on);
+    void showTranslationIndicator(bool on) override;
+    // Tells the user that a file could not be written.
+    void reportWriteFailure(const struct WriteResult &result) override;
 
     ProgramState &state() { return m_state; }
     const ProgramFiles &files() const { return m_files; }
@@ -73,29 +81,23 @@ public:
     MainCommandBars &bars() { return *m_bars; }
     LinkTable &linkTable() { return *m_linkTable; }
     QWidget &picBar() { return *m_picBar; }
-    QTimer &timer1() { return m_timer1; }
+    FloatingBars &floatingBars() { return *m_floatingBars; }
     QTimer &timer4() { return m_timer4; }
     QTimer &timer6() { return m_timer6; }
     const Twips &twips() const { return m_twips; }
     Notifier &notifier() { return m_notifier; }
     Desktop &desktop() { return *m_desktop; }
     // Tests hand over a desktop that records instead of opening.
-    void setDesktop(Desktop *desktop) { m_desktop = desktop; }
+    void setDesktop(Desktop *desktop);
     FindBar &findBar() { return *m_findBar; }
     ImageList &images() { return *m_images; }
 
     // The window's placement now, in twips, as the settings file stores it.
     Placement<double> placementInTwips() const;
-    // Tells the user that a file could not be written.
-    void reportWriteFailure(const struct WriteResult &result);
 
 Q_SIGNALS:
     // The exit sequence has saved everything and the program is about to end.
     void exited();
-    // The page is to be saved or exported; key says how (SAVE:..., EDIT:PICTURE).
-    void exportRequested(const QString &key);
-    // The link table window is to open (FAVORITE).
-    void linkTableRequested();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -104,16 +106,17 @@ protected:
 
 private:
     void createChildren();
+    void makeDispatcher();
     bool loadLanguage();
     void reportLanguageFailure(const QString &failed);
     void reportTooLongAddress(const QString &address);
+    void notYetAvailable();
     void readSettings();
     void applyLanguageTexts();
     WebView::PropertyTexts propertyTexts() const;
     void placeWindow();
     void startTimers();
     void openHomeAddress();
-    void timer1Tick();
     void timer4Tick();
     void spreadOverScreen();
     void startMove();
@@ -136,6 +139,7 @@ private:
     Desktop *m_desktop = nullptr;
     FindBar *m_findBar = nullptr;
     std::unique_ptr<SelectionTranslation> m_translation;
+    std::unique_ptr<FloatingBars> m_floatingBars;
     std::unique_ptr<SecondaryWindows> m_windows;
     PageTracker *m_tracker = nullptr;
     QWidget *m_picBar = nullptr;
@@ -143,7 +147,6 @@ private:
     AddressBar *m_addressBar = nullptr;
     StatusLine *m_statusLine = nullptr;
 
-    QTimer m_timer1; // floating bars
     QTimer m_timer4; // the deferred start-up steps, once
     QTimer m_timer6; // selection translation
     bool m_wasMinimised = false;

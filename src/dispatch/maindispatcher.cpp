@@ -1,22 +1,23 @@
 #include "maindispatcher.h"
 
-#include "app/mainwindow.h"
 #include "app/notifier.h"
-#include "app/statusline.h"
+#include "app/programfiles.h"
+#include "app/programstate.h"
 #include "browser/addressbar.h"
+#include "browser/browsertabs.h"
 #include "browser/findbar.h"
 #include "browser/pagesource.h"
 #include "browser/webview.h"
 #include "commandbar/commandbutton.h"
 #include "commandbar/commandregistry.h"
-#include "commandbar/imagelist.h"
-#include "commandbar/maincommandbars.h"
+#include "commandbar/floatingbars.h"
 #include "desktop/desktop.h"
+#include "dispatch/mainwindowactions.h"
 #include "settings/captions.h"
+#include "translate/selectiontranslation.h"
 #include "userdata/bookmarkfile.h"
 #include "userdata/optionsfile.h"
 
-#include <QToolButton>
 #include <QUrl>
 #include <iterator>
 
@@ -81,8 +82,8 @@ namespace {
 const char HelpPage[] = "https://quorttrans.example.org/quortspeak/quortspeakhelp.html";
 } // namespace
 
-MainDispatcher::MainDispatcher(MainWindow &window)
-    : m_window(window) {}
+MainDispatcher::MainDispatcher(const DispatchContext &context)
+    : m_context(context) {}
 
 void MainDispatcher::ButtonClick(int barIndex, const QString &key) {
     m_key = key;
@@ -102,7 +103,7 @@ void MainDispatcher::ButtonClick(int barIndex, const QString &key) {
         break;
     }
     if (m_styleChanged)
-        m_window.bars().setBarStyle(m_window.state().options.selectedBarStyle);
+        m_context.window.applyBarStyle();
 }
 
 bool MainDispatcher::runFrom(const Command *first, const Command *last, const QString &key) {
@@ -116,17 +117,15 @@ bool MainDispatcher::runFrom(const Command *first, const Command *last, const QS
 }
 
 void MainDispatcher::MenuOpened(int /*barIndex*/) {
-    // Bars that float must not slide away under an open menu.
-    m_window.timer1().stop();
+    m_context.floatingBars.menuOpened();
 }
 
 void MainDispatcher::MenuClosed(int /*barIndex*/) {
-    if (m_window.state().options.autoHideBars == 1)
-        m_window.timer1().start();
+    m_context.floatingBars.menuClosed();
 }
 
 WebView *MainDispatcher::view() const {
-    return m_window.tabs().currentView();
+    return m_context.tabs.currentView();
 }
 
 void MainDispatcher::page(int command) {
@@ -135,13 +134,13 @@ void MainDispatcher::page(int command) {
 }
 
 void MainDispatcher::service(const QString &address) {
-    m_window.addressBar().setAddressText(address);
-    m_window.addressBar().GO_Address(0);
+    m_context.addressBar.setAddressText(address);
+    m_context.addressBar.GO_Address(0);
 }
 
 void MainDispatcher::setBarStyle(int style, const char *itemKey) {
-    m_window.state().options.selectedBarStyle = static_cast<qint16>(style);
-    m_window.registry().item(QLatin1String(itemKey)).setChecked(true);
+    m_context.state.options.selectedBarStyle = static_cast<qint16>(style);
+    m_context.registry.item(QLatin1String(itemKey)).setChecked(true);
     m_styleChanged = true;
 }
 
@@ -157,66 +156,40 @@ void MainDispatcher::generatedItem(const QString &key) {
 }
 
 void MainDispatcher::translateLanguageItem(const QString &key) {
-    ProgramState &state = m_window.state();
-    CommandButton *item = m_window.registry().find(key);
+    CommandButton *item = m_context.registry.find(key);
     if (!item)
         return;
-    const QString caption = item->caption();
-    if (caption != state.translateLanguageItem) {
-        item->setChecked(true);
-        const qsizetype colon = caption.indexOf(QLatin1Char(':'));
-        const QString name = (colon < 0 ? caption : caption.mid(colon + 1)).trimmed().toLower();
-        const LanguageFile &language = state.language;
-        for (int row = 0; row <= language.lastTranslationRow(); ++row) {
-            if (language.translationRow(row).name.toLower() == name) {
-                state.sourceLanguage = language.translationRow(row).code.trimmed();
-                break;
-            }
-        }
-        // The user's clipboard is left alone: the selection is read from the page itself.
-        m_window.timer6().start();
-        state.translateLanguageItem = caption;
-        m_window.showTranslationIndicator(true);
-    } else {
-        item->setChecked(false);
-        m_window.timer6().stop();
-        state.translateLanguageItem.clear();
-        m_window.showTranslationIndicator(false);
-    }
+    const bool on = m_context.translation.chooseSourceLanguage(item->caption());
+    item->setChecked(on);
+    m_context.window.showTranslationIndicator(on);
 }
 
 void MainDispatcher::myLanguageItem(const QString &key) {
-    ProgramState &state = m_window.state();
-    CommandButton *item = m_window.registry().find(key);
+    CommandButton *item = m_context.registry.find(key);
     if (!item)
         return;
     item->setChecked(true);
-    const QString caption = item->caption().toUpper();
-    const LanguageFile &language = state.language;
-    for (int row = 0; row <= language.lastTranslationRow(); ++row) {
-        if (language.translationRow(row).name.toUpper() == caption) {
-            // Kept until exit, when the settings file stores it.
-            state.settings.myLanguage = language.translationRow(row).code;
-            break;
-        }
-    }
+    // Kept until exit, when the settings file stores it.
+    if (const TranslationLanguage *row =
+            m_context.state.language.findTranslationRow(item->caption()))
+        m_context.state.settings.myLanguage = row->code;
 }
 
 void MainDispatcher::languageItem(const QString &key) {
     // The file's own name: "Weiß" upper-cased and lower-cased again is "weiss", which
     // names no file.
-    if (const CommandButton *item = m_window.registry().find(key); item && !item->tag().isEmpty()) {
-        m_window.switchLanguage(item->tag());
+    if (const CommandButton *item = m_context.registry.find(key); item && !item->tag().isEmpty()) {
+        m_context.window.switchLanguage(item->tag());
         return;
     }
     const qsizetype colon = key.indexOf(QLatin1Char(':'));
-    m_window.switchLanguage(key.mid(colon + 1).toLower());
+    m_context.window.switchLanguage(key.mid(colon + 1).toLower());
 }
 
 // --- table actions ---
 
 void MainDispatcher::exit() {
-    m_window.GO_Exit();
+    m_context.window.exitProgram();
 }
 void MainDispatcher::goBack() {
     if (WebView *current = view())
@@ -227,31 +200,31 @@ void MainDispatcher::goForward() {
         current->goForward();
 }
 void MainDispatcher::linkTable() {
-    Q_EMIT m_window.linkTableRequested();
+    m_context.window.showLinkTable();
 }
 void MainDispatcher::print() {
     page(int(WebView::PageCommand::Print));
 }
 void MainDispatcher::about() {
-    m_window.showAbout();
+    m_context.window.showAbout();
 }
 void MainDispatcher::search() {
-    service(m_window.state().language.settings().searchUrl);
+    service(m_context.state.language.settings().searchUrl);
 }
 void MainDispatcher::dictionary() {
-    service(m_window.state().language.settings().dictionaryUrl);
+    service(m_context.state.language.settings().dictionaryUrl);
 }
 void MainDispatcher::map() {
-    service(m_window.state().language.settings().mapUrl);
+    service(m_context.state.language.settings().mapUrl);
 }
 void MainDispatcher::social() {
-    service(m_window.state().language.settings().socialUrl);
+    service(m_context.state.language.settings().socialUrl);
 }
 void MainDispatcher::ecommerce() {
-    service(m_window.state().language.settings().ecommerceUrl);
+    service(m_context.state.language.settings().ecommerceUrl);
 }
 void MainDispatcher::minimise() {
-    m_window.showMinimized();
+    m_context.window.minimise();
 }
 void MainDispatcher::stop() {
     if (WebView *current = view())
@@ -280,63 +253,54 @@ void MainDispatcher::styleMoney() {
 }
 
 void MainDispatcher::floatingBars() {
-    ProgramState &state = m_window.state();
     // The check item has already changed its mark when the click arrives.
-    if (m_window.registry().item(QStringLiteral("FILE:FLOATING")).checked()) {
-        m_window.timer1().setInterval(750);
-        m_window.timer1().start();
-        state.options.autoHideBars = 1;
-        state.barsShown = true;
-        m_window.GO_BarOff();
-    } else {
-        m_window.timer1().stop();
-        state.options.autoHideBars = 0;
-    }
+    m_context.floatingBars.setFloating(
+        m_context.registry.item(QStringLiteral("FILE:FLOATING")).checked());
 }
 
 void MainDispatcher::help() {
-    m_window.desktop().openUrl(QUrl(QLatin1String(HelpPage)));
+    m_context.desktop.openUrl(QUrl(QLatin1String(HelpPage)));
 }
 void MainDispatcher::pageExport() {
-    Q_EMIT m_window.exportRequested(m_key);
+    m_context.window.exportPage(m_key);
 }
 
 void MainDispatcher::explorer() {
-    const QString text = m_window.addressBar().currentText().trimmed();
+    const QString text = m_context.addressBar.currentText().trimmed();
     const QUrl url(text, QUrl::StrictMode);
     // Only a web address leaves the program; a path or any other scheme is refused.
-    if (!Desktop::isWebAddress(url) || !m_window.desktop().openUrl(url)) {
-        const LanguageFile &language = m_window.state().language;
-        m_window.notifier().warn(language.caption(Captions::ProgramName),
-                                 language.caption(Captions::OnlyWebAddresses) +
-                                     QStringLiteral("\n") + text);
+    if (!Desktop::isWebAddress(url) || !m_context.desktop.openUrl(url)) {
+        const LanguageFile &language = m_context.state.language;
+        m_context.notifier.warn(language.caption(Captions::ProgramName),
+                                language.caption(Captions::OnlyWebAddresses) +
+                                    QStringLiteral("\n") + text);
     }
 }
 
 namespace {
-void openSettings(MainWindow &window, Desktop::SettingsPanel panel) {
-    if (window.desktop().openSettings(panel))
+void openSettings(const DispatchContext &context, Desktop::SettingsPanel panel) {
+    if (context.desktop.openSettings(panel))
         return;
-    const LanguageFile &language = window.state().language;
-    window.notifier().inform(language.caption(Captions::ProgramName),
-                             language.caption(Captions::NoSettingsTool));
+    const LanguageFile &language = context.state.language;
+    context.notifier.inform(language.caption(Captions::ProgramName),
+                            language.caption(Captions::NoSettingsTool));
 }
 } // namespace
 
 void MainDispatcher::securitySettings() {
-    openSettings(m_window, Desktop::SettingsPanel::Security);
+    openSettings(m_context, Desktop::SettingsPanel::Security);
 }
 void MainDispatcher::soundSettings() {
-    openSettings(m_window, Desktop::SettingsPanel::Sound);
+    openSettings(m_context, Desktop::SettingsPanel::Sound);
 }
 void MainDispatcher::internetSettings() {
-    openSettings(m_window, Desktop::SettingsPanel::Network);
+    openSettings(m_context, Desktop::SettingsPanel::Network);
 }
 
 void MainDispatcher::speakFile() {
     // A missing file fails quietly, as it always did.
-    m_window.desktop().openProgramFile(m_window.files().folder().path(
-        QStringLiteral("languages/Speak_") + m_window.state().options.currentLanguage +
+    m_context.desktop.openProgramFile(m_context.files.folder().path(
+        QStringLiteral("languages/Speak_") + m_context.state.options.currentLanguage +
         QStringLiteral(".txt")));
 }
 
@@ -350,7 +314,7 @@ void MainDispatcher::paste() {
     page(int(WebView::PageCommand::Paste));
 }
 void MainDispatcher::find() {
-    m_window.findBar().open();
+    m_context.findBar.open();
 }
 void MainDispatcher::selectAll() {
     page(int(WebView::PageCommand::SelectAll));
@@ -363,32 +327,31 @@ void MainDispatcher::viewSource() {
     WebView *current = view();
     if (!current)
         return;
-    MainWindow *window = &m_window;
-    PageSource::GO_Source(*current, m_window.files().folder(), [window](const QString &path) {
-        window->desktop().openProgramFile(path);
-    });
+    Desktop *desktop = &m_context.desktop;
+    PageSource::GO_Source(*current, m_context.files.folder(),
+                          [desktop](const QString &path) { desktop->openProgramFile(path); });
 }
 
 void MainDispatcher::translator() {
     if (WebView *current = view())
-        current->navigate(m_window.state().language.settings().translatorPath);
+        current->navigate(m_context.state.language.settings().translatorPath);
 }
 
 void MainDispatcher::pickBookmark() {
     const WriteResult result =
-        BookmarkFile(m_window.files().bookmarkFile()).save(m_window.state().bookmarkAddress);
+        BookmarkFile(m_context.files.bookmarkFile()).save(m_context.state.bookmarkAddress);
     if (!result)
-        m_window.reportWriteFailure(result);
+        m_context.window.reportWriteFailure(result);
 }
 
 void MainDispatcher::goBookmark() {
     // No bookmark file, or one without an address: nothing happens.
-    const auto address = BookmarkFile(m_window.files().bookmarkFile()).read();
+    const auto address = BookmarkFile(m_context.files.bookmarkFile()).read();
     WebView *current = view();
     if (!address || address->trimmed().isEmpty() || !current)
         return;
     current->stop();
-    m_window.addressBar().setAddressText(*address);
+    m_context.addressBar.setAddressText(*address);
     current->navigate(*address);
 }
 
@@ -403,13 +366,13 @@ void MainDispatcher::home() {
 }
 
 void MainDispatcher::pickHome() {
-    ProgramState &state = m_window.state();
-    state.options.homeAddress = m_window.addressBar().currentText();
-    const WriteResult result = OptionsFile(m_window.files().optionsFile()).save(state.options);
+    ProgramState &state = m_context.state;
+    state.options.homeAddress = m_context.addressBar.currentText();
+    const WriteResult result = OptionsFile(m_context.files.optionsFile()).save(state.options);
     if (!result)
-        m_window.reportWriteFailure(result);
+        m_context.window.reportWriteFailure(result);
 }
 
 void MainDispatcher::newLanguage() {
-    m_window.showLanguageEditor();
+    m_context.window.showLanguageEditor();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "dispatch/dispatchcontext.h"
+
 #include <QString>
 
-class MainWindow;
 class WebView;
 
 // Turns the key of the button the user chose on the main window into its action.
@@ -11,7 +12,7 @@ class WebView;
 // nothing. Menu items that no table names are the generated language items.
 class MainDispatcher {
 public:
-    explicit MainDispatcher(MainWindow &window);
+    explicit MainDispatcher(const DispatchContext &context);
 
     void ButtonClick(int barIndex, const QString &key);
     void MenuOpened(int barIndex);
@@ -84,7 +85,7 @@ private:
     void pickHome();
     void newLanguage();
 
-    MainWindow &m_window;
+    DispatchContext m_context;
     QString m_key; // the key being dispatched
     bool m_styleChanged = false;
 };

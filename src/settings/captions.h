@@ -30,4 +30,5 @@ constexpr int PropertyEncoding = 37;
 constexpr int AddressTooLong = 238;
 constexpr int NavigationRefused = 239;
 constexpr int LanguageDraftFound = 240;
+constexpr int NotAvailableYet = 241;
 } // namespace Captions

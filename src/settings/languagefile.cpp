@@ -168,3 +168,19 @@ const TranslationLanguage &LanguageFile::translationRow(int row) const {
         return none;
     return m_rows[row];
 }
+
+const TranslationLanguage *LanguageFile::findTranslationRow(const QString &name) const {
+    for (int row = 0; row <= m_lastTranslationRow; ++row) {
+        if (m_rows[row].name.trimmed().compare(name.trimmed(), Qt::CaseInsensitive) == 0)
+            return &m_rows[row];
+    }
+    return nullptr;
+}
+
+const TranslationLanguage *LanguageFile::findTranslationCode(const QString &code) const {
+    for (int row = 0; row <= m_lastTranslationRow; ++row) {
+        if (m_rows[row].code.compare(code, Qt::CaseInsensitive) == 0)
+            return &m_rows[row];
+    }
+    return nullptr;
+}

@@ -40,6 +40,10 @@ public:
     const TranslationLanguage &translationRow(int row) const;
     // Index of the last filled row; rows 0..lastTranslationRow() are the table.
     int lastTranslationRow() const { return m_lastTranslationRow; }
+    // The first row whose language name (blanks around it ignored) or code equals the
+    // text in any letter case; nullptr when none does.
+    const TranslationLanguage *findTranslationRow(const QString &name) const;
+    const TranslationLanguage *findTranslationCode(const QString &code) const;
     const LanguageSettings &settings() const { return m_settings; }
 
 private:

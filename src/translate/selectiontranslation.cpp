@@ -5,29 +5,52 @@
 #include <QTimer>
 #include <utility>
 
-SelectionTranslation::SelectionTranslation(QTimer &timer6, const ProgramState &state,
+SelectionTranslation::SelectionTranslation(QTimer &timer6, ProgramState &state,
                                            SelectionTranslator::ViewProvider currentView,
                                            QWidget *windowOwner,
                                            TranslationWindow::ViewFactory web1Factory,
                                            QObject *parent)
     : QObject(parent)
+    , m_timer6(timer6)
     , m_state(state)
     , m_windowOwner(windowOwner)
     , m_web1Factory(std::move(web1Factory))
     , m_translator(state, std::move(currentView)) {
     connect(&timer6, &QTimer::timeout, &m_translator, &SelectionTranslator::tick);
-    connect(&m_translator, &SelectionTranslator::translationRequested, this,
-            &SelectionTranslation::show);
+    connect(&m_translator, &SelectionTranslator::translated, this, &SelectionTranslation::show);
 }
 
 SelectionTranslation::~SelectionTranslation() {
     closeWindow();
 }
 
-void SelectionTranslation::show(const TranslationRequest &request) {
+void SelectionTranslation::show(const Translation &translation) {
     if (!m_window)
         m_window = new TranslationWindow(m_state.language, m_web1Factory, m_windowOwner);
-    m_window->showTranslation(request);
+    m_window->showTranslation(translation);
+}
+
+bool SelectionTranslation::isOn() const {
+    return m_timer6.isActive();
+}
+
+bool SelectionTranslation::chooseSourceLanguage(const QString &caption) {
+    if (caption == m_state.translateLanguageItem) {
+        m_timer6.stop();
+        m_state.translateLanguageItem.clear();
+        Q_EMIT modeChanged(false);
+        return false;
+    }
+    // A caption may carry a prefix before ":"; the language's name follows it.
+    const qsizetype colon = caption.indexOf(QLatin1Char(':'));
+    if (const TranslationLanguage *row =
+            m_state.language.findTranslationRow(colon < 0 ? caption : caption.mid(colon + 1)))
+        m_state.sourceLanguage = row->code.trimmed();
+    // The user's clipboard is left alone: the selection is read from the page itself.
+    m_timer6.start();
+    m_state.translateLanguageItem = caption;
+    Q_EMIT modeChanged(true);
+    return true;
 }
 
 void SelectionTranslation::applyLanguageTexts() {

@@ -11,14 +11,14 @@ struct ProgramState;
 
 // Selection translation as the main window holds it: `Timer6` drives the tick, and each
 // translation is shown in the one `frmShow`, made on first use. Switching the mode on
-// and off is starting and stopping `Timer6`.
+// and off (a translate-language item chosen) is starting and stopping `Timer6`.
 class SelectionTranslation : public QObject {
     Q_OBJECT
 
 public:
     // windowOwner becomes the parent of `frmShow` (it stays a window of its own);
     // web1Factory makes its web view, the engine's when not given.
-    SelectionTranslation(QTimer &timer6, const ProgramState &state,
+    SelectionTranslation(QTimer &timer6, ProgramState &state,
                          SelectionTranslator::ViewProvider currentView,
                          QWidget *windowOwner = nullptr,
                          TranslationWindow::ViewFactory web1Factory = {},
@@ -34,10 +34,22 @@ public:
     // Closes and discards `frmShow`; the next translation makes a new one.
     void closeWindow();
 
-private:
-    void show(const TranslationRequest &request);
+    // The translate-language item with this caption was chosen. The active item again
+    // switches the mode off; any other switches it on with that item's language as
+    // SourceLanguage (kept as it was when no row of the language file has the name).
+    // Returns whether the mode is on now.
+    bool chooseSourceLanguage(const QString &caption);
+    bool isOn() const;
 
-    const ProgramState &m_state;
+Q_SIGNALS:
+    // The mode went on or off; the status line shows it.
+    void modeChanged(bool on);
+
+private:
+    void show(const Translation &translation);
+
+    QTimer &m_timer6;
+    ProgramState &m_state;
     QWidget *m_windowOwner;
     TranslationWindow::ViewFactory m_web1Factory;
     SelectionTranslator m_translator;

@@ -3,9 +3,12 @@
 #include "app/programstate.h"
 #include "browser/mousebuttons.h"
 #include "browser/webview.h"
+#include "translate/translationrequest.h"
+#include "translate/webpagetranslation.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <utility>
 
 SelectionTranslator::SelectionTranslator(const ProgramState &state, ViewProvider currentView,
@@ -13,9 +16,17 @@ SelectionTranslator::SelectionTranslator(const ProgramState &state, ViewProvider
     : QObject(parent)
     , m_state(state)
     , m_currentView(std::move(currentView))
-    , m_leftButtonDown([] { return (MouseButton() & 1) != 0; }) {
+    , m_leftButtonDown([] { return (MouseButton() & 1) != 0; })
+    , m_service(std::make_unique<WebPageTranslation>(
+          [&state] { return state.language.settings().translateHost; })) {
     if (QCoreApplication *application = QCoreApplication::instance())
         application->installEventFilter(this);
+}
+
+SelectionTranslator::~SelectionTranslator() = default;
+
+void SelectionTranslator::setService(std::unique_ptr<TranslationService> service) {
+    m_service = std::move(service);
 }
 
 void SelectionTranslator::setLeftButtonState(LeftButtonState leftButtonDown) {
@@ -60,6 +71,9 @@ void SelectionTranslator::GO_Translate() {
     if (text.trimmed().isEmpty())
         return;
 
-    Q_EMIT translationRequested(TranslationRequest::build(m_state.language.settings().translateHost,
-                                                          text, sourceLanguage, myLanguage));
+    QPointer<SelectionTranslator> self(this);
+    m_service->translate(text, sourceLanguage, myLanguage, [self](const Translation &answer) {
+        if (self)
+            Q_EMIT self->translated(answer);
+    });
 }

@@ -4,10 +4,12 @@
 #include "settings/languagefile.h"
 #include "translate/translationcaptions.h"
 #include "translate/translationrequest.h"
+#include "translate/translationservice.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
@@ -21,6 +23,15 @@ QLabel *makeNotice(const QString &objectName) {
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->hide();
     return label;
+}
+
+// A translated text as a page of its own; the text is escaped, so it shows as written.
+QString pageOf(const QString &text) {
+    const QString html = QStringLiteral("<!DOCTYPE html><html><head><meta charset=\"utf-8\">"
+                                        "</head><body><p style=\"white-space: pre-wrap\">") +
+                         text.toHtmlEscaped() + QStringLiteral("</p></body></html>");
+    return QStringLiteral("data:text/html;charset=utf-8,") +
+           QString::fromLatin1(QUrl::toPercentEncoding(html));
 }
 
 QString shortenedText(const LanguageFile &language) {
@@ -78,7 +89,14 @@ void TranslationWindow::setNotice(QLabel *label, const QString &text) {
 }
 
 void TranslationWindow::showTranslation(const TranslationRequest &request) {
-    m_shortenedNotice->setVisible(request.shortened());
+    Translation answer;
+    answer.pageAddress = request.address();
+    answer.shortened = request.shortened();
+    showTranslation(answer);
+}
+
+void TranslationWindow::showTranslation(const Translation &translation) {
+    m_shortenedNotice->setVisible(translation.shortened);
     m_failureNotice->hide();
     m_refusedNotice->hide();
     if (!m_placed) {
@@ -87,7 +105,7 @@ void TranslationWindow::showTranslation(const TranslationRequest &request) {
     }
     show();
     raise();
-    m_web1->navigate2(request.address());
+    m_web1->navigate2(translation.isPage() ? translation.pageAddress : pageOf(translation.text));
 }
 
 void TranslationWindow::onLoadFinished(bool ok) {

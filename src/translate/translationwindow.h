@@ -6,6 +6,7 @@
 class LanguageFile;
 class QLabel;
 class TranslationRequest;
+struct Translation;
 class WebView;
 
 // `frmShow`: the translation window. Its web view `Web1` fills it; a notice line above
@@ -24,7 +25,9 @@ public:
     explicit TranslationWindow(const LanguageFile &language, ViewFactory factory = {},
                                QWidget *parent = nullptr);
 
-    // Loads the request into `Web1` and shows the window, placed on its first showing.
+    // Shows the answer in `Web1` (the translation page, or the translated text as a page of
+    // its own) and shows the window, placed on its first showing.
+    void showTranslation(const Translation &translation);
     void showTranslation(const TranslationRequest &request);
     // Caption 223 and the notices in the language given.
     void applyLanguageTexts(const LanguageFile &language);

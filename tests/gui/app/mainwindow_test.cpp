@@ -185,7 +185,8 @@ TEST_F(MainWindowTest, TheHistoryOfTheLastRunFillsTheList) {
 TEST_F(MainWindowTest, BrokenLanguageFilesAndLayoutNumbersStillGiveAUsableWindow) {
     // A language cut short after its settings: too few captions to show anything.
     QByteArray english = fileBytes(folder.filePath("languages/Trans_English.txt"));
-    putFile(folder.filePath("languages/Trans_Short.txt"), english.left(english.indexOf("\"Open\"")));
+    putFile(folder.filePath("languages/Trans_Short.txt"),
+            english.left(english.indexOf("\"Open\"")));
     // Layout numbers no screen can use.
     english.replace("TAB_WIDTH=8800", "TAB_WIDTH=-5").replace("TAB_NUMBER=8", "TAB_NUMBER=0");
     putFile(folder.filePath("languages/Trans_Odd.txt"), english);
@@ -193,7 +194,8 @@ TEST_F(MainWindowTest, BrokenLanguageFilesAndLayoutNumbersStillGiveAUsableWindow
     writeOptions("http://127.0.0.1:9/", "Short");
     auto w = start();
     ASSERT_EQ(notifier.messages.size(), 1);
-    EXPECT_TRUE(notifier.messages[0].contains("Trans_Short.txt")) << notifier.messages[0].toStdString();
+    EXPECT_TRUE(notifier.messages[0].contains("Trans_Short.txt"))
+        << notifier.messages[0].toStdString();
     EXPECT_EQ(w->registry().button("EDIT:COPY")->caption(), "Copy");
     EXPECT_EQ(w->state().options.currentLanguage, "English");
 
@@ -212,7 +214,8 @@ TEST_F(MainWindowTest, AHomeAddressTooLongForAnyPageIsRefusedAndTheStartPageShow
     writeOptions("http://example.org/" + QString(10 * 1024 * 1024, 'a'), "English");
     auto w = start();
     ASSERT_EQ(notifier.messages.size(), 1);
-    EXPECT_TRUE(notifier.messages[0].contains("too long")) << notifier.messages[0].left(200).toStdString();
+    EXPECT_TRUE(notifier.messages[0].contains("too long"))
+        << notifier.messages[0].left(200).toStdString();
     const QString start = ProgramFiles(ProgramFolder(folder.path())).defaultHomeAddress();
     EXPECT_EQ(view(*w, 0)->navigations(), QStringList{start});
 
@@ -247,7 +250,8 @@ TEST_F(MainWindowTest, ASessionEndAsksNothingAndKeepsTheEditorsTypingAsADraft) {
     w->showLanguageEditor();
     EXPECT_FALSE(questionShown);
     const QString draft = folder.filePath("Data/trans_new.draft");
-    EXPECT_EQ(fileBytes(draft), QByteArray("\"Beenden\"\r\n\"Zur\xc3\xbc" "ck\"\r\n"));
+    EXPECT_EQ(fileBytes(draft), QByteArray("\"Beenden\"\r\n\"Zur\xc3\xbc"
+                                           "ck\"\r\n"));
 
     // The next start offers it, and taken, it is the editor's text.
     auto next = start();
@@ -261,7 +265,62 @@ TEST_F(MainWindowTest, ASessionEndAsksNothingAndKeepsTheEditorsTypingAsADraft) {
     });
     next->showLanguageEditor();
     EXPECT_EQ(offered, "\"Beenden\"\n\"Zurück\"\n");
-    EXPECT_TRUE(notifier.messages.last().contains("language editor")) << notifier.messages.last().toStdString();
+    EXPECT_TRUE(notifier.messages.last().contains("language editor"))
+        << notifier.messages.last().toStdString();
     EXPECT_TRUE(QFile::exists(draft)); // still unsaved at this end too
     EXPECT_FALSE(questionShown);
+}
+
+TEST_F(MainWindowTest, ALanguageItemChangesEveryTextAndIsSavedAtOnce) {
+    auto w = start();
+    auto click = [&](const QString &key) { Q_EMIT w->bars().buttonClick(3, key); };
+    w->tabs().setCaption(0, "Example");
+    view(*w, 0)->clearCalls();
+    click("LANG:DEUTSCH");
+    EXPECT_EQ(w->state().options.currentLanguage, "Deutsch"); // as the file spells it
+    EXPECT_EQ(w->registry().item("EDIT:COPY").caption(), "Kopieren");
+    EXPECT_EQ(w->registry().item("EDIT:TXT").caption(), "trans_Deutsch.txt");
+    EXPECT_EQ(lines("Data/quortspeak.Opt").value(5), "Deutsch");
+    EXPECT_EQ(w->tabs().caption(0), ""); // tabs become unopened, pages stay
+    EXPECT_TRUE(view(*w, 0)->calls().isEmpty());
+
+    click("LANG:KLINGON"); // no such file: the user is told, German stays
+    EXPECT_EQ(w->registry().item("EDIT:COPY").caption(), "Kopieren");
+    EXPECT_EQ(notifier.messages.size(), 1);
+
+    // "Weiß" upper-cased is "WEISS", lower-cased again "weiss": no file has that name.
+    QFile::copy(folder.filePath("languages/Trans_Deutsch.txt"),
+                folder.filePath("languages/Trans_Weiß.txt"));
+    auto next = start();
+    Q_EMIT next->bars().buttonClick(3, "LANG:WEISS");
+    EXPECT_EQ(notifier.messages.size(), 1) << notifier.messages.join('|').toStdString();
+    EXPECT_EQ(next->state().options.currentLanguage, "Weiß");
+    EXPECT_EQ(next->registry().item("EDIT:TXT").caption(), "trans_Weiß.txt");
+}
+
+TEST_F(MainWindowTest, TheModalWindowsOpenFromTheirKeys) {
+    auto w = start();
+    for (const auto &[bar, key, title] :
+         {std::tuple{0, "TORVELLO", 138}, {3, "FILE:TORVELLO", 138}, {3, "LANG:NEW", 209}}) {
+        QString seen;
+        // The window is modal: look at it from inside its own event loop, then close it.
+        QTimer::singleShot(0, [&seen] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                seen = modal->windowTitle();
+                modal->close();
+            }
+        });
+        Q_EMIT w->bars().buttonClick(bar, key);
+        EXPECT_EQ(seen, w->state().language.caption(title)) << key;
+    }
+}
+
+TEST_F(MainWindowTest, CommandsNotBuiltYetSaySo) {
+    auto w = start();
+    for (const char *key : {"SAVE:HTML", "SAVE:PDF", "EDIT:PICTURE"})
+        Q_EMIT w->bars().buttonClick(3, key);
+    Q_EMIT w->bars().buttonClick(0, "FAVORITE");
+    ASSERT_EQ(notifier.messages.size(), 4);
+    for (const QString &message : notifier.messages)
+        EXPECT_TRUE(message.contains("not available yet")) << message.toStdString();
 }

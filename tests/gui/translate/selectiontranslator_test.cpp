@@ -22,8 +22,8 @@ protected:
         state.settings.myLanguage = QStringLiteral("en");
         state.language.parse({QStringLiteral("TRANSLATE_HOST=translate.test")});
         translator.setLeftButtonState([this] { return buttonDown; });
-        QObject::connect(&translator, &SelectionTranslator::translationRequested,
-                         [this](const TranslationRequest &request) { requests.append(request); });
+        QObject::connect(&translator, &SelectionTranslator::translated,
+                         [this](const Translation &answer) { requests.append(answer); });
     }
 
     // One press and release of the left button, as the user gives it.
@@ -37,7 +37,8 @@ protected:
     WebView *current = &view;
     SelectionTranslator translator{state, [this] { return current; }};
     bool buttonDown = false;
-    QList<TranslationRequest> requests;
+    // The web translation page answers with its address, carrying the text.
+    QList<Translation> requests;
 };
 
 } // namespace
@@ -53,7 +54,7 @@ TEST_F(SelectionTranslatorTest, TheButtonSeenDownThenUpTranslatesTheSelectionOnc
     translator.tick();
     EXPECT_FALSE(translator.selectionPending());
     ASSERT_EQ(requests.size(), 1);
-    EXPECT_EQ(requests[0].address(),
+    EXPECT_EQ(requests[0].pageAddress,
               "http://translate.test/translate_t?hl=en&ie=UTF8&text=Guten%20Tag"
               "&langpair=de%7Cen");
     EXPECT_EQ(translator.langPair(), "de|en");
@@ -83,7 +84,7 @@ TEST_F(SelectionTranslatorTest, AQuickClickBetweenTwoTicksIsNotMissed) {
     EXPECT_TRUE(translator.selectionPending());
     translator.tick();
     ASSERT_EQ(requests.size(), 1);
-    EXPECT_EQ(requests[0].text(), "schnell");
+    EXPECT_EQ(queryValue(requests[0].pageAddress, QStringLiteral("text")), "schnell");
 }
 
 TEST_F(SelectionTranslatorTest, TheRightButtonSelectsNothing) {
@@ -110,7 +111,7 @@ TEST_F(SelectionTranslatorTest, TheLanguagesAreReadAtEachTranslation) {
     state.settings.myLanguage.clear();
     translator.GO_Translate();
     ASSERT_EQ(requests.size(), 1);
-    EXPECT_EQ(queryValue(requests[0].address(), QStringLiteral("langpair")), "fr|en");
+    EXPECT_EQ(queryValue(requests[0].pageAddress, QStringLiteral("langpair")), "fr|en");
     EXPECT_EQ(translator.langPair(), "fr|en");
 
     view.setSelectedText(QStringLiteral("bonjour"));
@@ -118,9 +119,9 @@ TEST_F(SelectionTranslatorTest, TheLanguagesAreReadAtEachTranslation) {
     state.language.parse({QStringLiteral("TRANSLATE_HOST=")});
     translator.GO_Translate();
     ASSERT_EQ(requests.size(), 2);
-    EXPECT_TRUE(requests[1].address().startsWith(
+    EXPECT_TRUE(requests[1].pageAddress.startsWith(
         QStringLiteral("http://translate.google.com/translate_t?")));
-    EXPECT_EQ(queryValue(requests[1].address(), QStringLiteral("langpair")), "fr|it");
+    EXPECT_EQ(queryValue(requests[1].pageAddress, QStringLiteral("langpair")), "fr|it");
 }
 
 TEST_F(SelectionTranslatorTest, TheCurrentTabAtTranslationTimeIsRead) {
@@ -132,7 +133,7 @@ TEST_F(SelectionTranslatorTest, TheCurrentTabAtTranslationTimeIsRead) {
     current = &other;
     translator.tick();
     ASSERT_EQ(requests.size(), 1);
-    EXPECT_EQ(requests[0].text(), "zweiter Tab");
+    EXPECT_EQ(queryValue(requests[0].pageAddress, QStringLiteral("text")), "zweiter Tab");
     EXPECT_TRUE(view.commands().isEmpty());
 }
 

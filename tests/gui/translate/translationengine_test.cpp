@@ -5,6 +5,8 @@
 #include "support/httpserver.h"
 #include "translate/selectiontranslation.h"
 #include "translate/translationcaptions.h"
+#include "translate/translationrequest.h"
+#include "translate/translationservice.h"
 #include "translationtesthelpers.h"
 
 #include <QClipboard>
@@ -175,6 +177,41 @@ TEST_F(TranslationEngineTest, ReleasingTheButtonAsksTheServiceOnceForExactlyTheS
     EXPECT_TRUE(tab.selectedText().isEmpty());
     EXPECT_EQ(QGuiApplication::clipboard()->text(), ClipboardMarker);
     EXPECT_EQ(pages.requestCount(Translate), 0);
+}
+
+namespace {
+// A translator on this computer, as far as the window can tell: it answers with text.
+class TextTranslation : public TranslationService {
+public:
+    void translate(const QString &text, const QString &, const QString &, Done done) override {
+        done(Translation{{}, QStringLiteral("<b>") + text + QStringLiteral("</b> & more"), false});
+    }
+};
+} // namespace
+
+TEST_F(TranslationEngineTest, ATranslatedTextShowsAsWrittenNeverAsMarkup) {
+    translation.translator().setService(std::make_unique<TextTranslation>());
+    const QString text = QStringLiteral("Fish & chips | café über alles");
+    ASSERT_TRUE(dragSelect(QStringLiteral("one"), text));
+    twoTicks();
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            return frmShow() && !frmShow()->web1()->busy() &&
+                   frmShow()->web1()->locationURL().startsWith("data:");
+        },
+        TimeLimitMs));
+    auto *engine = static_cast<EngineWebView *>(frmShow()->web1());
+    QVariant shown;
+    bool answered = false;
+    engine->engineView()->page()->runJavaScript(
+        QStringLiteral("document.body.innerText + '|' + document.getElementsByTagName('b').length"),
+        [&](const QVariant &value) {
+            shown = value;
+            answered = true;
+        });
+    ASSERT_TRUE(waitUntil([&] { return answered; }, TimeLimitMs));
+    EXPECT_EQ(shown.toString(), "<b>" + text + "</b> & more|0");
+    EXPECT_EQ(service.requestCount(Translate), 0); // nothing left the computer
 }
 
 TEST_F(TranslationEngineTest, TheButtonStateSeenAtTheTicksIsEnoughWithoutAnyClick) {

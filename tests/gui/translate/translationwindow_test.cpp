@@ -2,6 +2,7 @@
 #include "support/fakewebview.h"
 #include "translate/selectiontranslation.h"
 #include "translate/translationcaptions.h"
+#include "translate/translationrequest.h"
 #include "translate/translationwindow.h"
 #include "translationtesthelpers.h"
 
