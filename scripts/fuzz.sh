@@ -3,17 +3,29 @@
 # another (each wants a core of its own). Usage: scripts/fuzz.sh [seconds per fuzzer]
 # Exits non-zero when a fuzzer crashed; the crashing input is kept under
 # build-fuzz/crashes/<name>/.
+#
+# Each fuzzer starts from fuzz/corpus/<name>/ and from what earlier runs here found, kept
+# in build-fuzz/corpus/<name>/. scripts/fuzz.sh --merge folds those finds into
+# fuzz/corpus/, minimised (libFuzzer's -merge=1 into a fresh folder), so the next run,
+# in CI too, starts where the longest one got.
 set -euo pipefail
 
-seconds="${1:-20}"
+merge=0
+seconds=20
+if [ "${1:-}" = --merge ]; then
+    merge=1
+elif [ -n "${1:-}" ]; then
+    seconds="$1"
+fi
 if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -eq 0 ]; then
-    echo "usage: $0 [seconds per fuzzer]" >&2
+    echo "usage: $0 [seconds per fuzzer] | $0 --merge" >&2
     exit 2
 fi
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-fuzz"
-targets=(text language options settings history bookmark linktitles linkgroup numbers)
+targets=(text language options settings history bookmark linktitles linkgroup numbers linktitle
+    address)
 
 if ! command -v clang++ >/dev/null 2>&1; then
     echo "fuzz.sh: clang++ not found, no fuzzing done (install clang and libclang-rt-14-dev)"
@@ -32,6 +44,20 @@ cmake --build "$build" --target fuzzers
 work="$(mktemp -d "${TMPDIR:-/tmp}/quorttrans-fuzz.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 
+if [ "$merge" -eq 1 ]; then
+    for name in "${targets[@]}"; do
+        fresh="$work/merged/$name"
+        mkdir -p "$fresh" "$build/corpus/$name"
+        "$build/fuzz/fuzz_$name" -merge=1 "$fresh" "$root/fuzz/corpus/$name" \
+            "$build/corpus/$name" >"$work/$name.merge.log" 2>&1 ||
+            { cat "$work/$name.merge.log"; exit 1; }
+        rm -rf "$root/fuzz/corpus/$name"
+        cp -R "$fresh" "$root/fuzz/corpus/$name"
+        echo "$name: $(find "$fresh" -type f | wc -l) inputs, $(du -sk "$fresh" | cut -f1) KiB"
+    done
+    exit 0
+fi
+
 # One line of 10 MB, no line end: the readers must cope with a file nobody would write.
 # The 0xFC byte makes it Windows-1252, so the UTF-8 attempt runs all the way first.
 bigline="$work/bigline"
@@ -43,14 +69,15 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 failed=0
 summary=()
+total=0
 for name in "${targets[@]}"; do
     exe="$build/fuzz/fuzz_$name"
-    corpus="$work/corpus/$name"
+    corpus="$build/corpus/$name"
     crashes="$build/crashes/$name"
     log="$work/$name.log"
     rm -rf "$crashes"
     mkdir -p "$corpus" "$crashes"
-    cp -R "$root/fuzz/corpus/$name/." "$corpus/"
+    cp -R -n "$root/fuzz/corpus/$name/." "$corpus/"
 
     # Numbers come one to a line; long inputs add nothing the 10 MB line does not.
     max_len=1048576
@@ -65,6 +92,7 @@ for name in "${targets[@]}"; do
     execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n 1)
     cov=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 | cut -d' ' -f2)
+    total=$((total + ${execs:-0}))
 
     # Without -max_len a file argument is run whole, as a single input.
     big=ok
@@ -90,6 +118,7 @@ done
 echo
 echo "Fuzzing summary (${seconds}s each):"
 printf '%s\n' "${summary[@]}"
+echo "total: $total executions"
 if [ "$failed" -ne 0 ]; then
     echo "At least one fuzzer crashed; inputs and logs are in $build/crashes/"
     exit 1
