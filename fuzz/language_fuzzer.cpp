@@ -1,4 +1,4 @@
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 #include "text/textfile.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/programfiles.h"
-#include "app/programstate.h"
+#include "core/programfiles.h"
+#include "core/programstate.h"
 #include "browser/browsertabs.h"
 #include "browser/webview.h"
 #include "desktop/twips.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingsvalues.h"
+#include "core/settingsvalues.h"
 #include "text/writeresult.h"
 
 #include <QSizeF>

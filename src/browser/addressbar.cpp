@@ -1,9 +1,9 @@
 #include "addressbar.h"
 
 #include "addressrule.h"
-#include "app/programstate.h"
+#include "core/programstate.h"
 #include "browsertabs.h"
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 #include "sitename.h"
 #include "userdata/historyfile.h"
 #include "webview.h"

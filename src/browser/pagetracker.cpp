@@ -1,9 +1,9 @@
 #include "pagetracker.h"
 
-#include "app/programstate.h"
+#include "core/programstate.h"
 #include "browsertabs.h"
-#include "settings/captions.h"
-#include "settings/languagefile.h"
+#include "core/captions.h"
+#include "core/languagefile.h"
 #include "webview.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "commandbar/floatingbars.h"
 
-#include "app/programstate.h"
+#include "core/programstate.h"
 #include "desktop/twips.h"
 
 #include <QCoreApplication>

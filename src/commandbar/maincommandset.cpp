@@ -3,7 +3,7 @@
 #include "commandregistry.h"
 #include "imagelist.h"
 #include "maincommandtable.h"
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 #include "text/programfolder.h"
 #include "text/textcase.h"
 

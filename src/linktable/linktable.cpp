@@ -1,6 +1,6 @@
 #include "linktable.h"
 
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 
 LinkTable::LinkTable(const ProgramFolder &folder)
     : m_store(folder)

@@ -1,6 +1,6 @@
 #include "settings/languagechoice.h"
 
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 #include "text/programfolder.h"
 
 #include <QFileInfo>

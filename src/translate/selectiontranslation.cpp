@@ -1,6 +1,6 @@
 #include "translate/selectiontranslation.h"
 
-#include "app/programstate.h"
+#include "core/programstate.h"
 
 #include <QTimer>
 #include <utility>

@@ -1,6 +1,6 @@
 #include "translate/selectiontranslator.h"
 
-#include "app/programstate.h"
+#include "core/programstate.h"
 #include "browser/mousebuttons.h"
 #include "browser/webview.h"
 #include "translate/translationrequest.h"

@@ -1,7 +1,7 @@
 #include "translate/translationwindow.h"
 
 #include "browser/enginewebview.h"
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 #include "translate/translationcaptions.h"
 #include "translate/translationrequest.h"
 #include "translate/translationservice.h"

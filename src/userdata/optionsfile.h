@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options.h"
+#include "core/options.h"
 #include "text/writeresult.h"
 
 #include <QStringList>

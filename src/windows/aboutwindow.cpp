@@ -1,12 +1,12 @@
 #include "aboutwindow.h"
 
-#include "app/notifier.h"
 #include "commandbar/commandregistry.h"
+#include "commandbar/windowcommandbar.h"
+#include "commandbar/windowimages.h"
+#include "core/languagefile.h"
+#include "core/notifier.h"
 #include "desktop/desktop.h"
 #include "linklabel.h"
-#include "settings/languagefile.h"
-#include "windowcommandbar.h"
-#include "windowimages.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -124,7 +124,8 @@ AboutWindow::AboutWindow(const WindowContext &context, QWidget *parent)
     WindowBars::ensureBuilt(context.registry, WindowBars::Window::About);
     context.registry.item(QStringLiteral("ABOUTOK")).setCaption(texts.caption(OkText));
     context.registry.item(QStringLiteral("ABOUTHELP")).setCaption(texts.caption(HelpText));
-    m_cmdBar = std::make_unique<WindowCommandBar>(context, WindowBars::Window::About);
+    m_cmdBar = std::make_unique<WindowCommandBar>(
+        context.registry, context.folder, context.currentBarStyle(), WindowBars::Window::About);
     m_cmdBar->toolBar()->setAccessibleName(texts.caption(WindowText));
     connect(&m_cmdBar->presenter(), &CommandBarPresenter::buttonClick, this,
             &AboutWindow::buttonClick);

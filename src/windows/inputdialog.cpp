@@ -1,10 +1,10 @@
 #include "inputdialog.h"
 
-#include "app/programstate.h"
 #include "commandbar/commandregistry.h"
+#include "commandbar/windowcommandbar.h"
+#include "core/languagefile.h"
+#include "core/programstate.h"
 #include "desktop/twips.h"
-#include "settings/languagefile.h"
-#include "windowcommandbar.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -41,7 +41,9 @@ InputDialog::InputDialog(const WindowContext &context, QWidget *parent)
     // current language even when it loads before the texts were applied.
     context.registry.item(QStringLiteral("OKYES")).setCaption(context.language.caption(YesText));
     context.registry.item(QStringLiteral("OKNO")).setCaption(context.language.caption(NoText));
-    m_cmdBar = std::make_unique<WindowCommandBar>(context, WindowBars::Window::InputDialog);
+    m_cmdBar = std::make_unique<WindowCommandBar>(context.registry, context.folder,
+                                                  context.currentBarStyle(),
+                                                  WindowBars::Window::InputDialog);
     connect(&m_cmdBar->presenter(), &CommandBarPresenter::buttonClick, this,
             &InputDialog::buttonClick);
 

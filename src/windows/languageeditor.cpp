@@ -1,12 +1,12 @@
 #include "languageeditor.h"
 
-#include "app/notifier.h"
-#include "app/programstate.h"
 #include "commandbar/commandregistry.h"
+#include "commandbar/windowcommandbar.h"
+#include "core/captions.h"
+#include "core/languagefile.h"
+#include "core/notifier.h"
+#include "core/programstate.h"
 #include "inputdialog.h"
-#include "settings/captions.h"
-#include "settings/languagefile.h"
-#include "windowcommandbar.h"
 
 #include <QFile>
 #include <QInputDialog>
@@ -59,7 +59,9 @@ LanguageEditor::LanguageEditor(const WindowContext &context, QWidget *parent)
     // language even when it loads before the texts were applied.
     context.registry.item(QStringLiteral("EXIT3")).setCaption(texts.caption(CloseText));
     context.registry.item(QStringLiteral("SAVE5")).setCaption(texts.caption(SaveText));
-    m_cmdBar = std::make_unique<WindowCommandBar>(context, WindowBars::Window::LanguageEditor);
+    m_cmdBar = std::make_unique<WindowCommandBar>(context.registry, context.folder,
+                                                  context.currentBarStyle(),
+                                                  WindowBars::Window::LanguageEditor);
     m_cmdBar->toolBar()->setAccessibleName(texts.caption(WindowText));
     connect(&m_cmdBar->presenter(), &CommandBarPresenter::buttonClick, this,
             &LanguageEditor::buttonClick);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "newlanguagefile.h"
+#include "settings/newlanguagefile.h"
 #include "windowcontext.h"
 
 #include <QDialog>

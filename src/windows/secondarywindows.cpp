@@ -1,10 +1,10 @@
 #include "secondarywindows.h"
 
 #include "aboutwindow.h"
+#include "commandbar/applylanguagetexts.h"
+#include "commandbar/windowbars.h"
 #include "inputdialog.h"
 #include "languageeditor.h"
-#include "settings/applylanguagetexts.h"
-#include "windowbars.h"
 
 SecondaryWindows::SecondaryWindows(WindowContext context)
     : m_context(std::move(context)) {}

@@ -3,7 +3,7 @@
 #include "app/settingsfile.h"
 #include "linktable/linkgroupfile.h"
 #include "linktable/linktitles.h"
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 #include "text/programfolder.h"
 #include "text/textfile.h"
 #include "userdata/bookmarkfile.h"

@@ -1,5 +1,5 @@
 #include "filehelpers.h"
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 #include "text/programfolder.h"
 
 #include <QTemporaryDir>

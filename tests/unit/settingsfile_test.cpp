@@ -1,4 +1,4 @@
-#include "app/programstate.h"
+#include "core/programstate.h"
 #include "app/settingsfile.h"
 #include "filehelpers.h"
 

@@ -1,6 +1,6 @@
 // The LanguageFiles that ship with the program: complete and in step with each other.
 #include "filehelpers.h"
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 #include "text/programfolder.h"
 
 #include <QSet>

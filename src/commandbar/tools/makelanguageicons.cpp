@@ -7,7 +7,7 @@
 // Each picture is a rounded badge with the code in capitals, in a colour of its own,
 // written at 32 × 32 through Qt's ico image plugin. Exits non-zero, naming the file, when
 // a language file cannot be read or a picture cannot be written.
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 
 #include <QColor>
 #include <QDir>

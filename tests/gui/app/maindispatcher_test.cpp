@@ -1,5 +1,5 @@
-#include "app/programfiles.h"
-#include "app/programstate.h"
+#include "core/programfiles.h"
+#include "core/programstate.h"
 #include "browser/addressbar.h"
 #include "browser/browsertabs.h"
 #include "browser/findbar.h"

@@ -1,8 +1,8 @@
 // ApplyLanguageTexts in both shipped languages.
-#include "app/programstate.h"
+#include "core/programstate.h"
 #include "commandbartesthelpers.h"
 #include "linktable/linktitles.h"
-#include "settings/applylanguagetexts.h"
+#include "commandbar/applylanguagetexts.h"
 #include "text/textfile.h"
 
 #include <QTemporaryDir>

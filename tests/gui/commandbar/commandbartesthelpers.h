@@ -5,7 +5,7 @@
 #include "commandbar/maincommandset.h"
 #include "commandbar/mainimages.h"
 #include "filehelpers.h"
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 #include "text/programfolder.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 #include "commandbar/barstyles.h"
 #include "commandbar/maincommandbars.h"
 #include "commandbartesthelpers.h"
-#include "settings/applylanguagetexts.h"
+#include "commandbar/applylanguagetexts.h"
 
 #include <QAccessible>
 #include <QAction>

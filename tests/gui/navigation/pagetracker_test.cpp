@@ -1,4 +1,4 @@
-#include "app/programstate.h"
+#include "core/programstate.h"
 #include "browser/browsertabs.h"
 #include "browser/pagetracker.h"
 #include "fakewebview.h"

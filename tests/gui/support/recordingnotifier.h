@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/notifier.h"
+#include "core/notifier.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "app/programstate.h"
+#include "core/programstate.h"
 #include "support/fakewebview.h"
 #include "translate/selectiontranslator.h"
 #include "translationtesthelpers.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 #include "text/textfile.h"
 #include "waituntil.h"
 

@@ -1,4 +1,4 @@
-#include "app/programstate.h"
+#include "core/programstate.h"
 #include "support/fakewebview.h"
 #include "translate/selectiontranslation.h"
 #include "translate/translationcaptions.h"

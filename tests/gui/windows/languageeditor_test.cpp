@@ -4,7 +4,7 @@
 #include "windows/inputdialog.h"
 #include "windows/languageeditor.h"
 #include "windows/secondarywindows.h"
-#include "windows/windowcommandbar.h"
+#include "commandbar/windowcommandbar.h"
 #include "windowstestsupport.h"
 
 #include <QDir>

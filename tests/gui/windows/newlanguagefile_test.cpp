@@ -1,5 +1,5 @@
 // The rules of a new language file, without the window.
-#include "windows/newlanguagefile.h"
+#include "settings/newlanguagefile.h"
 #include "windowstestsupport.h"
 
 namespace {

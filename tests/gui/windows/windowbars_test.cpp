@@ -1,9 +1,9 @@
 // The secondary windows' buttons and bars in the shared collections, and what
 // ApplyLanguageTexts reaches of them.
-#include "settings/applylanguagetexts.h"
+#include "commandbar/applylanguagetexts.h"
 #include "windows/inputdialog.h"
 #include "windows/secondarywindows.h"
-#include "windows/windowbars.h"
+#include "commandbar/windowbars.h"
 #include "windowstestsupport.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/programstate.h"
+#include "core/programstate.h"
 #include "commandbar/commandregistry.h"
 #include "commandbar/imagelist.h"
 #include "commandbar/maincommandset.h"
@@ -8,7 +8,7 @@
 #include "programfolderfixture.h"
 #include "recordingdesktop.h"
 #include "recordingnotifier.h"
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 #include "text/programfolder.h"
 #include "windows/windowcontext.h"
 

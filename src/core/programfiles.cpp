@@ -1,6 +1,6 @@
 #include "programfiles.h"
 
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 
 #include <QUrl>
 

@@ -1,9 +1,9 @@
 #include "applylanguagetexts.h"
 
-#include "app/programstate.h"
+#include "core/programstate.h"
 #include "commandbar/commandregistry.h"
 #include "linktable/linktitles.h"
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 #include "text/textcase.h"
 
 namespace LanguageTexts {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/languagefile.h"
+#include "core/languagefile.h"
 #include "settingsvalues.h"
-#include "userdata/options.h"
+#include "core/options.h"
 
 #include <QDate>
 #include <QString>

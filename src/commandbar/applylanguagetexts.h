@@ -1,7 +1,7 @@
 #pragma once
 
 #include "commandbar/tableview.h"
-#include "settings/languagesettings.h"
+#include "core/languagesettings.h"
 
 #include <QString>
 #include <functional>

@@ -9,8 +9,8 @@
 #include <memory>
 
 class CommandRegistry;
+class ProgramFolder;
 class QString;
-struct WindowContext;
 
 // cmdBar of a secondary window: the window's element of the shared bars, shown as one
 // toolbar with the window's own pictures. Its clicks arrive at presenter().buttonClick
@@ -18,7 +18,9 @@ struct WindowContext;
 // registry; a panel's hosted widget must be set on its button before this is made.
 class WindowCommandBar {
 public:
-    WindowCommandBar(const WindowContext &context, WindowBars::Window window);
+    // barStyle: the main window's bar style, which every window's bar follows.
+    WindowCommandBar(CommandRegistry &registry, const ProgramFolder &folder, int barStyle,
+                     WindowBars::Window window);
     WindowCommandBar(const WindowCommandBar &) = delete;
     WindowCommandBar &operator=(const WindowCommandBar &) = delete;
 
