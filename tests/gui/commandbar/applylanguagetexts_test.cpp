@@ -252,7 +252,7 @@ TEST_F(LanguageTextsTest, EmptyLinkGroupsAreRetitledInTheNewLanguage) {
     EXPECT_EQ(titles.title(2), "Gruppe 2");
 }
 
-TEST(LanguageTexts, TheTableHasTheRowsOfPartTwoTwo) {
+TEST(LanguageTexts, EveryWindowGetsItsTextsFirstMainThenEditorThenDialog) {
     int main = 0;
     int editor = 0;
     int dialog = 0;
