@@ -5,10 +5,10 @@
 // answers with the child's process id (4 bytes) on standard output, and once the child
 // has ended (the test kills it) with its wait status (4 bytes).
 //
-// A child is forked ahead of its request and writes a generation into SCRATCH-FOLDER
-// first: after a fork, a process's first writes to its memory cost far more than the
-// file writes themselves (most of all under the sanitizers), and so they are paid while
-// the test checks the previous kill, not between a request and its kill.
+// A child is forked ahead of its request and writes one file into SCRATCH-FOLDER first:
+// after a fork, a process's first writes to its memory cost far more than the file
+// writes themselves (most of all under the sanitizers), and so they are paid while the
+// test checks the previous kill, not between a request and its kill.
 #include "killsafety_files.h"
 
 #include <cerrno>
@@ -63,10 +63,8 @@ Armed arm(const QString &root, const QString &scratch) {
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::close(go[1]);
-        for (const KillSafety::ProgramFile &file : KillSafety::programFiles()) {
-            if (!file.write(scratch, 1))
-                ::_exit(2);
-        }
+        if (!KillSafety::programFiles().front().write(scratch, 1))
+            ::_exit(2);
         qint64 request[2] = {0, 0};
         if (!readAll(go[0], request, sizeof request))
             ::_exit(0);
