@@ -1,17 +1,20 @@
 #include "mainwindow.h"
 
-#include "app/mainlayout.h"
-#include "core/notifier.h"
+#include "app/deferredstartup.h"
+#include "app/exitfiles.h"
+#include "app/mainmessages.h"
+#include "app/mainshortcuts.h"
+#include "app/mainwindowlayout.h"
+#include "app/mainwindowtexts.h"
 #include "app/settingsfile.h"
 #include "app/statusline.h"
-#include "app/windowplacement.h"
 #include "browser/addressbar.h"
 #include "browser/addressrule.h"
 #include "browser/findbar.h"
 #include "browser/pagetracker.h"
 #include "browser/sitename.h"
 #include "browser/tabstrip.h"
-#include "browser/webview.h"
+#include "commandbar/applylanguagetexts.h"
 #include "commandbar/commandbutton.h"
 #include "commandbar/commandregistry.h"
 #include "commandbar/floatingbars.h"
@@ -21,8 +24,6 @@
 #include "desktop/systemdesktop.h"
 #include "dispatch/maindispatcher.h"
 #include "linktable/linktable.h"
-#include "commandbar/applylanguagetexts.h"
-#include "core/captions.h"
 #include "settings/languagechoice.h"
 #include "translate/selectiontranslation.h"
 #include "userdata/historyfile.h"
@@ -31,35 +32,18 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
-#include <QScreen>
-#include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
-#include <cmath>
-
-namespace {
-
-constexpr double PicStatHeight = 330;
-constexpr double SmallButtonWidth = 330;
-
-QRect toPixels(const Twips &twips, const QRectF &r) {
-    return {twips.toPixels(r.left()), twips.toPixels(r.top()), twips.toPixels(r.width()),
-            twips.toPixels(r.height())};
-}
-
-} // namespace
 
 MainWindow::MainWindow(ProgramFiles files, Notifier &notifier, BrowserTabs::ViewFactory viewFactory,
                        QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_files(std::move(files))
     , m_notifier(notifier)
+    , m_messages(notifier, m_state.language)
     , m_twips(Twips::forScreen(QGuiApplication::primaryScreen()))
     , m_registry(std::make_unique<CommandRegistry>())
     , m_images(std::make_unique<ImageList>())
@@ -105,6 +89,9 @@ void MainWindow::createChildren() {
     connect(m_translation.get(), &SelectionTranslation::modeChanged, this,
             &MainWindow::showTranslationIndicator);
 
+    m_layout = std::make_unique<MainWindowLayout>(
+        MainWindowLayout::Parts{*this, *m_picBar, *m_statusLine, *m_bars, *m_tabStrip,
+                                *m_addressBar, *m_findBar, *m_tabs, *m_registry, m_state, m_twips});
     makeDispatcher();
     connect(m_bars, &MainCommandBars::buttonClick, this,
             [this](int bar, const QString &key) { m_dispatcher->ButtonClick(bar, key); });
@@ -121,26 +108,18 @@ void MainWindow::createChildren() {
             &FloatingBars::addressBarFocused);
     connect(m_addressBar, &AddressBar::navigated, m_floatingBars.get(), &FloatingBars::navigated);
     connect(m_statusLine, &StatusLine::moveRequested, this, &MainWindow::startMove);
-    connect(m_addressBar, &AddressBar::addressRefused, this, &MainWindow::reportTooLongAddress);
+    connect(m_addressBar, &AddressBar::addressRefused, this,
+            [this](const QString &address) { m_messages.tooLongAddress(address); });
 
     m_timer4.setObjectName(QStringLiteral("Timer4"));
     m_timer6.setObjectName(QStringLiteral("Timer6"));
     m_timer4.setSingleShot(true);
-    connect(&m_timer4, &QTimer::timeout, this, &MainWindow::timer4Tick);
+    connect(&m_timer4, &QTimer::timeout, this, [this] {
+        DeferredStartup::run(*m_linkTable, m_state, m_files, *m_registry, m_messages);
+    });
 
-    auto *find = new QShortcut(QKeySequence::Find, this);
-    connect(find, &QShortcut::activated, m_findBar, &FindBar::open);
-    auto *f12 = new QShortcut(QKeySequence(Qt::Key_F12), this);
-    connect(f12, &QShortcut::activated, this, &MainWindow::spreadOverScreen);
-    // The address bar is where a user expects Ctrl+L, Alt+D and F6 to go.
-    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_L),
-                                     QKeySequence(Qt::ALT | Qt::Key_D), QKeySequence(Qt::Key_F6)}) {
-        auto *shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, [this] {
-            m_addressBar->setFocus(Qt::ShortcutFocusReason);
-            m_addressBar->lineEdit()->selectAll();
-        });
-    }
+    MainShortcuts::install(*this, *m_findBar, *m_addressBar,
+                           [this] { m_layout->spreadOverScreen(); });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::GO_Exit);
 }
 
@@ -157,7 +136,7 @@ void MainWindow::setDesktop(Desktop *desktop) {
 
 void MainWindow::onViewCreated(int /*index*/, WebView *view) {
     m_tracker->track(view);
-    view->setPropertyTexts(propertyTexts());
+    view->setPropertyTexts(MainWindowTexts::propertyTexts(m_state.language));
 }
 
 bool MainWindow::load() {
@@ -201,7 +180,7 @@ bool MainWindow::load() {
     m_bars->setBarStyle(style);
     m_registry->item(QStringLiteral("FAVORITE")).setEnabled(false);
 
-    placeWindow();
+    m_layout->placeWindow();
     for (WebView *view : m_tabs->views()) {
         view->setRegisterAsBrowser(false);
         view->setSilent(true);
@@ -225,31 +204,16 @@ bool MainWindow::loadLanguage() {
         LanguageChoice::load(m_state.language, m_files.folder(), m_state.options.currentLanguage);
     if (choice.outcome == LanguageChoice::Outcome::NoLanguage) {
         // Without any texts there is nothing to show; the built-in English texts say why.
-        m_notifier.warn(m_state.language.caption(Captions::ProgramName),
-                        m_state.language.caption(Captions::LanguageFileNotLoaded) +
-                            QStringLiteral("\n") + choice.failed);
+        m_messages.languageFailure(choice.failed);
         return false;
     }
     if (choice.outcome == LanguageChoice::Outcome::EnglishInstead) {
-        reportLanguageFailure(choice.failed);
+        m_messages.languageFailure(choice.failed);
         m_state.options.currentLanguage = choice.language;
     }
     m_tabs->setTabCount(
         m_state.language.settings().tabNumber.value_or(BrowserTabs::DefaultTabCount));
     return true;
-}
-
-void MainWindow::reportTooLongAddress(const QString &address) {
-    constexpr qsizetype Shown = 100;
-    m_notifier.warn(m_state.language.caption(Captions::ProgramName),
-                    m_state.language.caption(Captions::AddressTooLong) + QLatin1Char('\n') +
-                        address.left(Shown) + QChar(0x2026));
-}
-
-void MainWindow::reportLanguageFailure(const QString &failed) {
-    m_notifier.warn(m_state.language.caption(Captions::ProgramName),
-                    m_state.language.caption(Captions::LanguageFileNotLoaded) +
-                        QStringLiteral("\n") + failed);
 }
 
 void MainWindow::applyLanguageTexts() {
@@ -267,49 +231,18 @@ void MainWindow::applyLanguageTexts() {
     targets.linkTitles = &m_linkTable->titles();
     m_windows->addTo(targets);
     ApplyLanguageTexts(*m_registry, m_state, targets);
-    // The controls that show no caption of their own are named for screen readers too.
-    m_tabStrip->setAccessibleName(m_state.language.caption(Captions::TabBar));
-    m_addressBar->setAccessibleName(m_state.language.caption(Captions::AddressBar));
-    m_addressBar->lineEdit()->setAccessibleName(m_state.language.caption(Captions::AddressBar));
-    setAccessibleName(m_state.language.caption(Captions::ProgramName));
-    for (int element = 0; element < 3; ++element) {
-        if (QToolBar *bar = m_bars->toolbar(element)) {
-            bar->setWindowTitle(m_state.language.caption(Captions::Toolbar));
-            bar->setAccessibleName(m_state.language.caption(Captions::Toolbar));
-        }
-    }
-    m_statusLine->statusBar()->setAccessibleName(m_state.language.caption(Captions::StatusBar));
-    m_statusLine->timebar()->setToolTip(m_state.language.caption(Captions::TranslateSelection));
-    m_statusLine->timebar()->setAccessibleName(
-        m_state.language.caption(Captions::TranslateSelection));
+    MainWindowTexts::nameControls(m_state.language, *this, *m_statusLine, *m_tabStrip,
+                                  *m_addressBar, *m_bars, *m_findBar);
     m_translation->applyLanguageTexts();
     for (WebView *view : m_tabs->views())
-        view->setPropertyTexts(propertyTexts());
-    const LanguageFile &language = m_state.language;
-    m_findBar->setTexts(language.caption(Captions::FindOnPage),
-                        language.caption(Captions::FindNext),
-                        language.caption(Captions::FindPrevious), language.caption(Captions::Close),
-                        language.caption(Captions::TextNotFound));
-}
-
-WebView::PropertyTexts MainWindow::propertyTexts() const {
-    const LanguageFile &language = m_state.language;
-    WebView::PropertyTexts texts;
-    texts.window = language.caption(Captions::PropertiesWindow);
-    texts.title = language.caption(Captions::PropertyTitle);
-    texts.address = language.caption(Captions::PropertyAddress);
-    texts.type = language.caption(Captions::PropertyType);
-    texts.size = language.caption(Captions::PropertySize);
-    texts.bytes = language.caption(Captions::PropertyBytes);
-    texts.encoding = language.caption(Captions::PropertyEncoding);
-    return texts;
+        view->setPropertyTexts(MainWindowTexts::propertyTexts(m_state.language));
 }
 
 void MainWindow::switchLanguage(const QString &language) {
     const QString path = m_files.languageFile(language);
     // Reading clears every text first, so a file that cannot be read is not tried.
     if (path.isEmpty() || !QFileInfo(path).isReadable()) {
-        reportLanguageFailure(path.isEmpty() ? language : path);
+        m_messages.languageFailure(path.isEmpty() ? language : path);
         return;
     }
     // A broken file (not text, or short of captions) gives way to English, and the user
@@ -317,7 +250,7 @@ void MainWindow::switchLanguage(const QString &language) {
     const LanguageChoice choice =
         LanguageChoice::load(m_state.language, m_files.folder(), language);
     if (choice.outcome != LanguageChoice::Outcome::Chosen)
-        reportLanguageFailure(choice.failed);
+        m_messages.languageFailure(choice.failed);
     if (choice.outcome == LanguageChoice::Outcome::NoLanguage)
         return;
     m_state.options.currentLanguage = choice.language;
@@ -341,17 +274,15 @@ void MainWindow::showLanguageEditor() {
 }
 
 void MainWindow::showLinkTable() {
-    notYetAvailable();
+    m_messages.notYetAvailable();
 }
 
 void MainWindow::exportPage(const QString & /*key*/) {
-    notYetAvailable();
+    m_messages.notYetAvailable();
 }
 
-void MainWindow::notYetAvailable() {
-    // Better said plainly than a command that does nothing.
-    m_notifier.inform(m_state.language.caption(Captions::ProgramName),
-                      m_state.language.caption(Captions::NotAvailableYet));
+void MainWindow::reportWriteFailure(const WriteResult &result) {
+    m_messages.writeFailure(result);
 }
 
 void MainWindow::applyBarStyle() {
@@ -364,39 +295,14 @@ void MainWindow::showTranslationIndicator(bool on) {
 }
 
 void MainWindow::readSettings() {
-    m_state.settings = SettingsFile(m_files.settingsFile()).read(screenSizeInTwips());
-}
-
-QSizeF MainWindow::screenSizeInTwips() const {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const QSize size = screen ? screen->geometry().size() : QSize(1280, 800);
-    return {m_twips.fromPixels(size.width()), m_twips.fromPixels(size.height())};
-}
-
-void MainWindow::placeWindow() {
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    const QRect screenRect = primary ? primary->geometry() : QRect(0, 0, 1280, 800);
-    if (m_state.settings.windowMode == 2) {
-        setGeometry(screenRect);
-        return;
-    }
-    const auto &p = m_state.settings.main;
-    const QRect stored(m_twips.toPixels(p.left), m_twips.toPixels(p.top), m_twips.toPixels(p.width),
-                       m_twips.toPixels(p.height));
-    QList<QRect> screens;
-    for (const QScreen *screen : QGuiApplication::screens())
-        screens.append(screen->geometry());
-    const QRect placed = WindowPlacement::onScreen(
-        stored, screens, primary ? primary->availableGeometry() : screenRect);
-    // A frameless window's frame is its client area, so this is the outer placement too.
-    setGeometry(placed);
+    m_state.settings = SettingsFile(m_files.settingsFile()).read(m_layout->screenSizeInTwips());
 }
 
 void MainWindow::openHomeAddress() {
     if (AddressRule::isTooLong(m_state.options.homeAddress)) {
         // No page has such an address; the start page shows instead of nothing, and it
         // is the home page kept from now on.
-        reportTooLongAddress(m_state.options.homeAddress);
+        m_messages.tooLongAddress(m_state.options.homeAddress);
         m_state.options.homeAddress.clear();
     }
     if (m_state.options.homeAddress.isEmpty())
@@ -420,88 +326,14 @@ void MainWindow::startTimers() {
     m_timer6.stop();
 }
 
-MainLayoutInput MainWindow::layoutInput() const {
-    MainLayoutInput in;
-    in.scaleWidth = m_twips.fromPixels(width());
-    in.scaleHeight = m_twips.fromPixels(height());
-    in.tabStripWidth = m_state.language.settings().tabStripWidth();
-    in.tabCount = m_tabs->count();
-    // Our buttons are wider than the old ones were; a bar never cuts its last buttons off.
-    if (m_bars) {
-        if (const QToolBar *bar = m_bars->toolbar(0))
-            in.element0Width =
-                std::max(in.element0Width, m_twips.fromPixels(bar->sizeHint().width()));
-        if (const QToolBar *bar = m_bars->toolbar(2))
-            in.element2Width =
-                std::max(in.element2Width, m_twips.fromPixels(bar->sizeHint().width()));
-    }
-    in.picStatHeight = PicStatHeight;
-    in.moveLWidth = SmallButtonWidth;
-    in.moveWidth = SmallButtonWidth;
-    in.timebarWidth = SmallButtonWidth;
-    in.barsShown = m_state.barsShown;
-    in.statusShown = m_statusLine && !m_statusLine->isHidden();
-    return in;
-}
-
 void MainWindow::layoutStep() {
-    if (m_layoutFrozen || !m_bars)
-        return;
-    const MainLayoutResult r = MainLayout::compute(layoutInput());
-    m_picBar->setGeometry(toPixels(m_twips, r.picBar));
-    m_statusLine->setGeometry(toPixels(m_twips, r.picStat));
-    m_statusLine->cmdMoveL()->setGeometry(toPixels(m_twips, r.moveL));
-    m_statusLine->statusBar()->setGeometry(toPixels(m_twips, r.statusBar));
-    m_statusLine->timebar()->setGeometry(toPixels(m_twips, r.timebar));
-    m_statusLine->progressBar()->setGeometry(toPixels(m_twips, r.progressBar));
-    m_statusLine->cmdMove()->setGeometry(toPixels(m_twips, r.move));
-    if (QToolBar *bar = m_bars->toolbar(0))
-        bar->setGeometry(toPixels(m_twips, r.element0));
-    if (QToolBar *bar = m_bars->toolbar(1))
-        bar->setGeometry(toPixels(m_twips, r.element1));
-    if (QToolBar *bar = m_bars->toolbar(2))
-        bar->setGeometry(toPixels(m_twips, r.element2));
-    const int tabWidth = m_twips.toPixels(r.tabStripWidth);
-    if (tabWidth != m_tabStrip->stripWidth()) {
-        m_registry->item(QStringLiteral("NIL4")).setPanelWidth(tabWidth);
-        m_tabStrip->setStripWidth(tabWidth);
-    }
-    m_addressBar->setGeometry(toPixels(m_twips, r.addressBar));
-    Set_Web(m_tabs->currentIndex());
-    // The find bar floats over the page's top right corner.
-    const QRect page = toPixels(m_twips, r.webView);
-    const QSize findSize = m_findBar->sizeHint();
-    m_findBar->setGeometry(page.right() - findSize.width() - 16, page.top(), findSize.width(),
-                           findSize.height());
+    if (m_layout)
+        m_layout->layoutStep();
 }
 
 void MainWindow::Set_Web(int index) {
-    WebView *view = m_tabs->view(index);
-    if (!view)
-        return;
-    view->setGeometry(toPixels(m_twips, MainLayout::webView(layoutInput())));
-}
-
-void MainWindow::timer4Tick() {
-    const WriteResult titles = m_linkTable->readTitles(m_state.language);
-    if (!titles)
-        reportWriteFailure(titles);
-    m_state.wordTemplatePath = m_files.folder().path(QStringLiteral("Data/Template.Doc"));
-    m_state.wordTemplateHPath = m_files.folder().path(QStringLiteral("Data/TemplateH.Doc"));
-    m_registry->item(QStringLiteral("FAVORITE")).setEnabled(true);
-    const LanguageFile &language = m_state.language;
-    if (const TranslationLanguage *mine =
-            language.findTranslationCode(m_state.settings.myLanguage)) {
-        if (CommandButton *item =
-                m_registry->find(QStringLiteral("MYLANG:") + mine->name.trimmed().toUpper()))
-            item->setChecked(true);
-    }
-}
-
-void MainWindow::spreadOverScreen() {
-    const QScreen *screen = this->screen();
-    if (screen)
-        setGeometry(screen->geometry());
+    if (m_layout)
+        m_layout->Set_Web(index);
 }
 
 void MainWindow::startMove() {
@@ -535,18 +367,6 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     event->accept();
 }
 
-Placement<double> MainWindow::placementInTwips() const {
-    const QRect outer = frameGeometry();
-    return {m_twips.fromPixels(outer.top()), m_twips.fromPixels(outer.left()),
-            m_twips.fromPixels(outer.height()), m_twips.fromPixels(outer.width())};
-}
-
-void MainWindow::reportWriteFailure(const WriteResult &result) {
-    m_notifier.warn(m_state.language.caption(179), m_state.language.caption(105) +
-                                                       QLatin1Char('\n') + result.path +
-                                                       QStringLiteral("\n") + result.error);
-}
-
 void MainWindow::GO_Exit() {
     if (m_exiting)
         return;
@@ -558,12 +378,9 @@ void MainWindow::GO_Exit() {
     if (m_windows)
         m_windows->endSession();
 
-    // Each file is written even when an earlier one failed; every failure is told.
-    const WriteResult results[] = {
-        OptionsFile(m_files.optionsFile()).save(m_state.options),
-        HistoryFile(m_files.historyFile()).save(m_addressBar->history()),
-        SettingsFile(m_files.settingsFile()).save(m_state.settings, placementInTwips()),
-    };
+    // Every failure is told.
+    const QList<WriteResult> results =
+        ExitFiles::save(m_files, m_state, m_addressBar->history(), m_layout->placementInTwips());
     for (const WriteResult &result : results) {
         if (!result)
             reportWriteFailure(result);
@@ -572,11 +389,7 @@ void MainWindow::GO_Exit() {
     if (WebView *view = m_tabs->currentView())
         view->stop();
     hide();
-    for (const char *name : {"html.txt", "doc.txt"}) {
-        const QString path = m_files.folder().path(QLatin1String(name));
-        if (QFile::exists(path))
-            QFile::remove(path);
-    }
+    ExitFiles::removeTemporaryFiles(m_files);
     m_translation->closeWindow();
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window != this)

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "core/programfiles.h"
-#include "core/programstate.h"
+#include "app/mainmessages.h"
 #include "browser/browsertabs.h"
 #include "browser/webview.h"
+#include "core/programfiles.h"
+#include "core/programstate.h"
 #include "desktop/twips.h"
 #include "dispatch/mainwindowactions.h"
 
@@ -26,7 +27,7 @@ class SecondaryWindows;
 class SelectionTranslation;
 class StatusLine;
 class TabStrip;
-struct MainLayoutInput;
+class MainWindowLayout;
 
 // `frmStart`: the borderless main window. Its top strip carries the command bars, the
 // tabs and the address bar, its bottom strip the status line, and the current tab's
@@ -92,9 +93,6 @@ public:
     FindBar &findBar() { return *m_findBar; }
     ImageList &images() { return *m_images; }
 
-    // The window's placement now, in twips, as the settings file stores it.
-    Placement<double> placementInTwips() const;
-
 Q_SIGNALS:
     // The exit sequence has saved everything and the program is about to end.
     void exited();
@@ -108,25 +106,17 @@ private:
     void createChildren();
     void makeDispatcher();
     bool loadLanguage();
-    void reportLanguageFailure(const QString &failed);
-    void reportTooLongAddress(const QString &address);
-    void notYetAvailable();
     void readSettings();
     void applyLanguageTexts();
-    WebView::PropertyTexts propertyTexts() const;
-    void placeWindow();
     void startTimers();
     void openHomeAddress();
-    void timer4Tick();
-    void spreadOverScreen();
     void startMove();
     void onViewCreated(int index, class WebView *view);
-    MainLayoutInput layoutInput() const;
-    QSizeF screenSizeInTwips() const;
 
     ProgramFiles m_files;
     Notifier &m_notifier;
     ProgramState m_state;
+    MainMessages m_messages;
     Twips m_twips;
 
     std::unique_ptr<CommandRegistry> m_registry;
@@ -140,6 +130,7 @@ private:
     FindBar *m_findBar = nullptr;
     std::unique_ptr<SelectionTranslation> m_translation;
     std::unique_ptr<FloatingBars> m_floatingBars;
+    std::unique_ptr<MainWindowLayout> m_layout;
     std::unique_ptr<SecondaryWindows> m_windows;
     PageTracker *m_tracker = nullptr;
     QWidget *m_picBar = nullptr;
@@ -150,6 +141,5 @@ private:
     QTimer m_timer4; // the deferred start-up steps, once
     QTimer m_timer6; // selection translation
     bool m_wasMinimised = false;
-    bool m_layoutFrozen = false;
     bool m_exiting = false;
 };
