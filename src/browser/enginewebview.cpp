@@ -1,18 +1,12 @@
 #include "browser/enginewebview.h"
 
+#include "browser/enginearchivesaver.h"
+#include "browser/enginepageproperties.h"
+#include "browser/enginepagescripts.h"
+#include "browser/engineprinting.h"
 #include "browser/enginewebpage.h"
 
 #include <QChildEvent>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QEventLoop>
-#include <QFormLayout>
-#include <QLabel>
-#include <QPageSetupDialog>
-#include <QPointer>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineFindTextResult>
@@ -21,21 +15,8 @@
 
 namespace {
 
-// Rendering a page for print takes a few seconds at most; a preview never waits longer.
-constexpr int PrintTimeLimitMs = 60000;
-
 QString addressOf(const QUrl &url) {
     return url.toString(QUrl::FullyEncoded);
-}
-
-void addRow(QFormLayout *form, const QString &name, const QString &objectName,
-            const QString &value) {
-    auto *label = new QLabel(value);
-    label->setObjectName(objectName);
-    label->setAccessibleName(name);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setWordWrap(true);
-    form->addRow(name + QLatin1Char(':'), label);
 }
 
 } // namespace
@@ -62,6 +43,8 @@ void EngineWebView::ensureEngine() {
     m_page = new EngineWebPage(m_policy, m_view);
     m_page->setSilent(m_silent);
     m_view->setPage(m_page);
+    m_printing = new EnginePrinting(m_view, this);
+    connect(m_printing, &EnginePrinting::printFinished, this, &EngineWebView::printFinished);
     layout()->addWidget(m_view);
     setFocusProxy(m_view);
     // The page is drawn by a child the engine makes later; it gets the clicks.
@@ -83,8 +66,14 @@ bool EngineWebView::eventFilter(QObject *watched, QEvent *event) {
 EngineWebView::~EngineWebView() {
     // The engine answers pending script requests while the page goes; nothing may act on
     // those answers any more.
-    m_closing = true;
-    delete m_view;
+    *m_closing = true;
+    // Saves and prints under way go first, so that none reports to a view half gone.
+    qDeleteAll(findChildren<EngineArchiveSaver *>(Qt::FindDirectChildrenOnly));
+    if (!m_view)
+        return;
+    m_page->disconnect(this);
+    m_view->disconnect(this);
+    m_printing->release();
 }
 
 void EngineWebView::connectPage() {
@@ -131,16 +120,6 @@ void EngineWebView::connectPage() {
         bool cancel = false;
         Q_EMIT windowClosing(false, &cancel);
     });
-    // The page's own print button asks as the print command does.
-    connect(m_view, &QWebEngineView::printRequested, this, &EngineWebView::print);
-    connect(m_view, &QWebEngineView::printFinished, this, [this](bool ok) {
-        if (m_printing && !m_previewing)
-            finishPrint(ok);
-    });
-    connect(m_page, &QWebEnginePage::pdfPrintingFinished, this, [this](const QString &, bool ok) {
-        if (m_printing)
-            finishPrint(ok);
-    });
 }
 
 void EngineWebView::navigate(const QString &address) {
@@ -185,13 +164,13 @@ void EngineWebView::execWB(PageCommand command) {
     ensureEngine();
     switch (command) {
     case PageCommand::Print:
-        print();
+        m_printing->print();
         break;
     case PageCommand::PrintPreview:
-        printPreview();
+        m_printing->printPreview();
         break;
     case PageCommand::PageSetup:
-        pageSetup();
+        m_printing->pageSetup();
         break;
     case PageCommand::Properties:
         showProperties();
@@ -254,117 +233,73 @@ void EngineWebView::findText(const QString &text, bool backward,
     }
     const QWebEnginePage::FindFlags flags =
         backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags();
-    m_page->findText(text, flags, [this, done](const QWebEngineFindTextResult &result) {
-        if (!m_closing && done)
-            done(result.numberOfMatches());
+    m_page->findText(text, flags,
+                     [closing = m_closing, done](const QWebEngineFindTextResult &result) {
+                         if (!*closing && done)
+                             done(result.numberOfMatches());
+                     });
+}
+
+void EngineWebView::runScript(const QString &script, std::function<void(const QVariant &)> done) {
+    if (!m_page) {
+        QTimer::singleShot(0, this, [done] { done(QVariant()); });
+        return;
+    }
+    m_page->runJavaScript(script, [closing = m_closing, done](const QVariant &result) {
+        if (!*closing)
+            done(result);
     });
 }
 
 void EngineWebView::requestPageSource(std::function<void(const QString &)> done) {
-    if (!m_page) {
-        QTimer::singleShot(0, this, [done] { done(QString()); });
-        return;
-    }
-    m_page->runJavaScript(
-        QStringLiteral("document.documentElement ? document.documentElement.outerHTML : ''"),
-        [this, done](const QVariant &result) {
-            if (!m_closing)
-                done(result.toString());
-        });
-}
-
-QPrinter *EngineWebView::printer() {
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
-        // The engine rasterises the page; this keeps print text sharp.
-        m_printer->setResolution(300);
-    }
-    return m_printer.get();
-}
-
-void EngineWebView::print() {
-    if (m_printing || m_previewing)
-        return;
-    auto *dialog = new QPrintDialog(printer(), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, &EngineWebView::startPrint);
-    dialog->open();
-}
-
-void EngineWebView::startPrint() {
-    // The printer stays ours until the engine reports the job done.
-    QPrinter *target = printer();
-    m_printing = true;
-    // A PDF file gets the engine's own PDF, whose text stays text; a printer gets pictures
-    // of the pages.
-    if (target->outputFormat() == QPrinter::PdfFormat && !target->outputFileName().isEmpty())
-        m_page->printToPdf(target->outputFileName(), target->pageLayout(), target->pageRanges());
-    else
-        m_view->print(target);
-}
-
-void EngineWebView::finishPrint(bool ok) {
-    m_printing = false;
-    Q_EMIT printFinished(ok);
-}
-
-void EngineWebView::printPreview() {
-    auto *dialog = new QPrintPreviewDialog(printer(), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QPrintPreviewDialog::paintRequested, this, &EngineWebView::paintInto);
-    dialog->open();
-}
-
-void EngineWebView::paintInto(QPrinter *target) {
-    // The preview wants its pages painted before this returns; the engine renders
-    // asynchronously, so wait for it here with the event loop running.
-    if (m_printing || m_previewing)
-        return;
-    m_previewing = true;
-    QPointer<EngineWebView> self(this);
-    QEventLoop loop;
-    connect(m_view, &QWebEngineView::printFinished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(PrintTimeLimitMs, &loop, &QEventLoop::quit);
-    m_view->print(target);
-    loop.exec();
-    if (self)
-        m_previewing = false;
-}
-
-void EngineWebView::pageSetup() {
-    // Modal on purpose: this dialog hands its choices to the printer only when run by exec().
-    QPointer<QPageSetupDialog> dialog = new QPageSetupDialog(printer(), this);
-    dialog->exec();
-    delete dialog;
+    runScript(QStringLiteral("document.documentElement ? document.documentElement.outerHTML : ''"),
+              [done](const QVariant &result) { done(result.toString()); });
 }
 
 void EngineWebView::showProperties() {
-    const QString script =
-        QStringLiteral("[document.contentType, document.characterSet,"
-                       " document.documentElement ? document.documentElement.outerHTML : '']");
-    m_page->runJavaScript(script, [this](const QVariant &result) {
-        if (m_closing)
-            return;
+    runScript(EnginePageScripts::pageFacts(), [this](const QVariant &result) {
         const QVariantList values = result.toList();
-        auto *dialog = new QDialog(this);
+        EnginePageProperties::Facts facts;
+        facts.title = m_page->title();
+        facts.address = locationURL();
+        facts.contentType = values.value(0).toString();
+        facts.encoding = values.value(1).toString();
+        facts.bytes = values.value(2).toString().toUtf8().size();
+        auto *dialog = new EnginePageProperties(m_propertyTexts, facts, this);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->setObjectName(QStringLiteral("pageProperties"));
-        dialog->setWindowTitle(m_propertyTexts.window);
-        auto *form = new QFormLayout;
-        addRow(form, m_propertyTexts.title, QStringLiteral("title"), m_page->title());
-        addRow(form, m_propertyTexts.address, QStringLiteral("address"), locationURL());
-        addRow(form, m_propertyTexts.type, QStringLiteral("contentType"),
-               values.value(0).toString());
-        const auto bytes = values.value(2).toString().toUtf8().size();
-        addRow(form, m_propertyTexts.size, QStringLiteral("size"),
-               m_propertyTexts.bytes.arg(bytes));
-        addRow(form, m_propertyTexts.encoding, QStringLiteral("encoding"),
-               values.value(1).toString());
-        auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-        connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-        auto *layout = new QVBoxLayout(dialog);
-        layout->addLayout(form);
-        layout->addWidget(buttons);
         dialog->open();
     });
+}
+
+QString EngineWebView::title() const {
+    return m_page ? m_page->title() : QString();
+}
+
+QImage EngineWebView::picture() const {
+    // Grabbing paints the view afresh into a picture; it changes nothing that is shown.
+    return const_cast<EngineWebView *>(this)->grab().toImage();
+}
+
+void EngineWebView::saveArchive(const QString &path,
+                                std::function<void(bool ok, const QString &error)> done) {
+    EngineArchiveSaver::save(m_page, path, std::move(done), this);
+}
+
+void EngineWebView::printToPdf(const QString &path, std::function<void(bool ok)> done) {
+    if (!m_printing) {
+        // Nothing shown, nothing to print.
+        QTimer::singleShot(0, this, [done] { done(false); });
+        return;
+    }
+    m_printing->printToPdf(path, std::move(done));
+}
+
+void EngineWebView::requestHtmlWithInlineImages(std::function<void(const QString &html)> done) {
+    runScript(EnginePageScripts::htmlWithInlineImages(),
+              [done](const QVariant &result) { done(result.toString()); });
+}
+
+void EngineWebView::requestHasContent(std::function<void(bool hasContent)> done) {
+    runScript(EnginePageScripts::hasContent(),
+              [done](const QVariant &result) { done(result.toBool()); });
 }

@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
+class EnginePrinting;
 class EngineWebPage;
-class QPrinter;
 class QWebEngineView;
 
 // The web view on QtWebEngine.
@@ -38,6 +38,9 @@ class QWebEngineView;
 // the engine shows no script-error dialogs in any case.
 //
 // Addresses are given percent-encoded, as they travel.
+//
+// Callbacks (done) run later on this thread, never inside the call; a view closed first
+// calls nobody back.
 class EngineWebView : public WebView {
     Q_OBJECT
 
@@ -70,7 +73,17 @@ public:
     void findText(const QString &text, bool backward,
                   std::function<void(int matches)> done) override;
 
-    // The engine's own view, for the features built directly on it (find bar, archive).
+    QString title() const override;
+    // What the engine last drew; a view that never showed a page is white.
+    QImage picture() const override;
+    void saveArchive(const QString &path,
+                     std::function<void(bool ok, const QString &error)> done) override;
+    // Uses the page setup chosen for printing. Fails while a print or preview runs.
+    void printToPdf(const QString &path, std::function<void(bool ok)> done) override;
+    void requestHtmlWithInlineImages(std::function<void(const QString &html)> done) override;
+    void requestHasContent(std::function<void(bool hasContent)> done) override;
+
+    // The engine's own view, for the features built directly on it (find bar).
     // Made on first use, as for a page.
     QWebEngineView *engineView() {
         ensureEngine();
@@ -88,27 +101,20 @@ protected:
 
 private:
     void connectPage();
-    void print();
-    void startPrint();
-    void finishPrint(bool ok);
-    void printPreview();
-    void pageSetup();
     void showProperties();
-    // Paints the page into printer and returns when done, running the event loop meanwhile.
-    void paintInto(QPrinter *printer);
-    QPrinter *printer();
+    // Runs script in the page and hands its value to done; a view without a page hands
+    // over an empty value.
+    void runScript(const QString &script, std::function<void(const QVariant &)> done);
 
     void ensureEngine();
 
     NavigationPolicy m_policy;
     QWebEngineView *m_view = nullptr;
     EngineWebPage *m_page = nullptr;
+    EnginePrinting *m_printing = nullptr;
     bool m_silent = false;
-    // Kept for the whole run so the page setup chosen applies to the next print.
-    std::unique_ptr<QPrinter> m_printer;
-    bool m_printing = false;
-    bool m_previewing = false;
-    bool m_closing = false;
+    // Set when the view goes; the page may outlive it and still answer.
+    std::shared_ptr<bool> m_closing = std::make_shared<bool>(false);
     bool m_busy = false;
     // A main-frame navigation request came for the load under way.
     bool m_requestSeen = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -72,6 +73,24 @@ public:
     // the number of matches. Empty text clears the highlight.
     virtual void findText(const QString &text, bool backward,
                           std::function<void(int matches)> done) = 0;
+
+    // The page's title; empty when nothing is shown.
+    virtual QString title() const = 0;
+    // A picture of what the view shows, at the view's size.
+    virtual QImage picture() const = 0;
+    // Saves the page as one web archive file (MHTML) at path. done runs once, later on this
+    // thread: ok, or false with the reason in words (nothing loaded, the path cannot be
+    // written, the engine gave up or took too long).
+    virtual void saveArchive(const QString &path,
+                             std::function<void(bool ok, const QString &error)> done) = 0;
+    // Prints the page into a PDF file at path without blocking; done runs once, later.
+    virtual void printToPdf(const QString &path, std::function<void(bool ok)> done) = 0;
+    // The page's markup for the office: every address absolute, every loaded image inlined
+    // as a data address (an image of another site the engine will not hand over keeps its
+    // address), declared as UTF-8. Empty when there is no document. done runs later.
+    virtual void requestHtmlWithInlineImages(std::function<void(const QString &html)> done) = 0;
+    // Whether the page shows anything: visible text in its body or a loaded picture.
+    virtual void requestHasContent(std::function<void(bool hasContent)> done) = 0;
 
     // No script-error dialogs when true.
     virtual void setSilent(bool silent) = 0;

@@ -357,8 +357,14 @@ TEST_F(EngineWebViewTest, AViewClosedWhileThePageAnswersCallsNobodyBack) {
     ASSERT_TRUE(complete.wait(LoadTimeLimitMs));
 
     int answers = 0;
+    QTemporaryDir folder;
     other->requestPageSource([&](const QString &) { ++answers; });
     other->execWB(WebView::PageCommand::Properties);
+    other->requestHtmlWithInlineImages([&](const QString &) { ++answers; });
+    other->requestHasContent([&](bool) { ++answers; });
+    other->saveArchive(folder.filePath(QStringLiteral("short.mhtml")),
+                       [&](bool, const QString &) { ++answers; });
+    other->printToPdf(folder.filePath(QStringLiteral("short.pdf")), [&](bool) { ++answers; });
     delete other;
     // A page that still answered now would find nobody to answer to.
     ASSERT_TRUE(load(QStringLiteral("/short")));
@@ -494,5 +500,12 @@ TEST(EngineWebViewUnopened, AViewThatShowedNothingYetAnswersCalmly) {
     QString source = QStringLiteral("unset");
     view.findText(QStringLiteral("x"), false, [&matches](int n) { matches = n; });
     view.requestPageSource([&source](const QString &text) { source = text; });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return matches == 0 && source.isEmpty(); }, 3000));
+    QString html = QStringLiteral("unset");
+    view.requestHtmlWithInlineImages([&html](const QString &text) { html = text; });
+    int hasContent = -1;
+    view.requestHasContent([&hasContent](bool answer) { hasContent = answer; });
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return matches == 0 && source.isEmpty() && html.isEmpty() && hasContent == 0; },
+        3000));
+    EXPECT_EQ(view.title(), "");
 }

@@ -1,5 +1,16 @@
 #include "support/fakewebview.h"
 
+#include <QFile>
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
 FakeWebView::FakeWebView(QWidget *parent)
     : WebView(parent) {}
 
@@ -124,4 +135,47 @@ void FakeWebView::findText(const QString &text, bool backward,
     if (done)
         QMetaObject::invokeMethod(
             this, [this, done] { done(m_matches); }, Qt::QueuedConnection);
+}
+
+void FakeWebView::later(std::function<void()> answer) {
+    QMetaObject::invokeMethod(this, std::move(answer), Qt::QueuedConnection);
+}
+
+void FakeWebView::setArchiveResult(bool ok, const QString &error) {
+    m_archiveOk = ok;
+    m_archiveError = error;
+}
+
+void FakeWebView::saveArchive(const QString &path,
+                              std::function<void(bool ok, const QString &error)> done) {
+    record(QStringLiteral("saveArchive ") + path);
+    later([this, path, done] {
+        bool ok = m_archiveOk;
+        QString error = m_archiveError;
+        if (ok && !writeFile(path, "MIME-Version: 1.0\r\nContent-Type: multipart/related\r\n")) {
+            ok = false;
+            error = QStringLiteral("The file %1 cannot be written.").arg(path);
+        }
+        if (done)
+            done(ok, ok ? QString() : error);
+    });
+}
+
+void FakeWebView::printToPdf(const QString &path, std::function<void(bool ok)> done) {
+    record(QStringLiteral("printToPdf ") + path);
+    later([this, path, done] {
+        const bool ok = m_pdfOk && writeFile(path, "%PDF-1.4\n%%EOF\n");
+        if (done)
+            done(ok);
+    });
+}
+
+void FakeWebView::requestHtmlWithInlineImages(std::function<void(const QString &html)> done) {
+    record(QStringLiteral("requestHtmlWithInlineImages"));
+    later([this, done] { done(m_html); });
+}
+
+void FakeWebView::requestHasContent(std::function<void(bool hasContent)> done) {
+    record(QStringLiteral("requestHasContent"));
+    later([this, done] { done(m_hasContent); });
 }

@@ -2,6 +2,7 @@
 
 #include "browser/webview.h"
 
+#include <QImage>
 #include <QList>
 #include <QStringList>
 
@@ -32,6 +33,15 @@ public:
     void findText(const QString &text, bool backward,
                   std::function<void(int matches)> done) override;
 
+    QString title() const override { return m_title; }
+    QImage picture() const override { return m_picture; }
+    // On success the file is written, with a few bytes that stand for the archive or PDF.
+    void saveArchive(const QString &path,
+                     std::function<void(bool ok, const QString &error)> done) override;
+    void printToPdf(const QString &path, std::function<void(bool ok)> done) override;
+    void requestHtmlWithInlineImages(std::function<void(const QString &html)> done) override;
+    void requestHasContent(std::function<void(bool hasContent)> done) override;
+
     void setSilent(bool silent) override;
     void setRegisterAsBrowser(bool registered) override;
 
@@ -52,6 +62,14 @@ public:
     // What requestPageSource hands over, and how many matches findText reports.
     void setPageSource(const QString &source) { m_pageSource = source; }
     void setMatches(int matches) { m_matches = matches; }
+    void setTitle(const QString &title) { m_title = title; }
+    void setPicture(const QImage &picture) { m_picture = picture; }
+    // What saveArchive and printToPdf report; both succeed until told otherwise.
+    void setArchiveResult(bool ok, const QString &error = QString());
+    void setPdfResult(bool ok) { m_pdfOk = ok; }
+    // What requestHtmlWithInlineImages and requestHasContent hand over.
+    void setHtml(const QString &html) { m_html = html; }
+    void setHasContent(bool hasContent) { m_hasContent = hasContent; }
 
     // A whole page load as the real view reports it: busy and "loading", beforeNavigate2,
     // progress 50 and 100 of 100, titleChange, then location, not busy, "complete" and
@@ -64,6 +82,8 @@ public:
 
 private:
     void record(const QString &call) { m_calls.append(call); }
+    // Runs answer later on this thread, as the real view answers.
+    void later(std::function<void()> answer);
 
     QStringList m_calls;
     QStringList m_navigations;
@@ -77,4 +97,11 @@ private:
     QString m_selectedText;
     QString m_pageSource;
     int m_matches = 0;
+    QString m_title;
+    QImage m_picture;
+    bool m_archiveOk = true;
+    QString m_archiveError;
+    bool m_pdfOk = true;
+    QString m_html;
+    bool m_hasContent = false;
 };
