@@ -1,4 +1,4 @@
-// The main window's toolbars and menus as Qt shows them (Parts 3.1, 3.3).
+// The main window's toolbars and menus as Qt shows them.
 #include "commandbar/barstyles.h"
 #include "commandbar/maincommandbars.h"
 #include "commandbartesthelpers.h"

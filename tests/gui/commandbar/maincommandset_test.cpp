@@ -1,5 +1,5 @@
-// BuildMainCommandSet and BuildMainBars (Parts 3.2, 3.3), against the command table of
-// The command table written out again here, and the generated items.
+// BuildMainCommandSet and BuildMainBars: every button the main window has, with its
+// picture, style and bar, and the items generated from the language files.
 #include "commandbartesthelpers.h"
 #include "text/textcase.h"
 
@@ -20,7 +20,7 @@ struct Row {
 };
 
 // The command table, in its order. Bar "" stands for another window.
-const Row SpecTable[] = {
+const Row ExpectedButtons[] = {
     {"STANDARD0", "EXIT0", 0, 0, false},
     {"STANDARD0", "SEP13", -1, 1, false},
     {"STANDARD0", "BACK", 1, 0, false},
@@ -116,9 +116,9 @@ const Row SpecTable[] = {
     {"", "SAVE3", 2, 0, false},
 };
 
-QStringList specKeys(const char *bar) {
+QStringList expectedKeys(const char *bar) {
     QStringList keys;
-    for (const Row &row : SpecTable)
+    for (const Row &row : ExpectedButtons)
         if (QString(row.bar) == bar)
             keys.append(row.key);
     return keys;
@@ -154,7 +154,7 @@ protected:
 };
 
 TEST_F(ShippedCommandSet, EveryButtonOfTheTableWithItsIconStyleAndDropDown) {
-    for (const Row &row : SpecTable) {
+    for (const Row &row : ExpectedButtons) {
         const CommandButton *found = built.registry.buttons().find(row.key);
         ASSERT_NE(found, nullptr) << row.key;
         EXPECT_EQ(found->key(), row.key);
@@ -175,7 +175,7 @@ TEST_F(ShippedCommandSet, BarsInTheOrderCreated) {
 TEST_F(ShippedCommandSet, FixedBarsHoldTheTableKeysInOrder) {
     for (const char *bar :
          {"STANDARD0", "STANDARD1", "STANDARD2", "SAVE", "EDIT", "FILE", "NAVIGATE"})
-        EXPECT_EQ(barKeys(built.registry, bar), specKeys(bar)) << bar;
+        EXPECT_EQ(barKeys(built.registry, bar), expectedKeys(bar)) << bar;
     EXPECT_EQ(built.registry.bar("STANDARD0")->count(), 18);
     EXPECT_EQ(built.registry.bar("SAVE")->count(), 6);
     EXPECT_EQ(built.registry.bar("EDIT")->count(), 20);
