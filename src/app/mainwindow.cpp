@@ -3,6 +3,7 @@
 #include "app/deferredstartup.h"
 #include "app/exitfiles.h"
 #include "app/mainmessages.h"
+#include "app/mainpageexports.h"
 #include "app/mainshortcuts.h"
 #include "app/mainwindowlayout.h"
 #include "app/mainwindowtexts.h"
@@ -92,6 +93,8 @@ void MainWindow::createChildren() {
     m_layout = std::make_unique<MainWindowLayout>(
         MainWindowLayout::Parts{*this, *m_picBar, *m_statusLine, *m_bars, *m_tabStrip,
                                 *m_addressBar, *m_findBar, *m_tabs, *m_registry, m_state, m_twips});
+    m_pageExports = std::make_unique<MainPageExports>(*this, *m_statusLine, *m_floatingBars,
+                                                      *m_tabs, m_state, m_files, m_notifier);
     makeDispatcher();
     connect(m_bars, &MainCommandBars::buttonClick, this,
             [this](int bar, const QString &key) { m_dispatcher->ButtonClick(bar, key); });
@@ -160,7 +163,7 @@ bool MainWindow::load() {
         WindowContext{*m_registry, m_state.language, m_files.folder(), m_notifier, *m_desktop,
                       m_state, [this] { return int(m_state.options.selectedBarStyle); }});
     applyLanguageTexts();
-    readSettings();
+    m_state.settings = SettingsFile(m_files.settingsFile()).read(m_layout->screenSizeInTwips());
 
     m_state.barsShown = true;
     m_registry->item(QStringLiteral("FILE:FLOATING")).setChecked(m_state.options.autoHideBars != 0);
@@ -277,8 +280,9 @@ void MainWindow::showLinkTable() {
     m_messages.notYetAvailable();
 }
 
-void MainWindow::exportPage(const QString & /*key*/) {
-    m_messages.notYetAvailable();
+void MainWindow::exportPage(const QString &key) {
+    if (!m_pageExports->run(key))
+        m_messages.notYetAvailable();
 }
 
 void MainWindow::reportWriteFailure(const WriteResult &result) {
@@ -292,10 +296,6 @@ void MainWindow::applyBarStyle() {
 void MainWindow::showTranslationIndicator(bool on) {
     m_statusLine->timebar()->setIcon(m_images->picture(on ? MainImages::TranslationOnPicture
                                                           : MainImages::TranslationOffPicture));
-}
-
-void MainWindow::readSettings() {
-    m_state.settings = SettingsFile(m_files.settingsFile()).read(m_layout->screenSizeInTwips());
 }
 
 void MainWindow::openHomeAddress() {

@@ -27,6 +27,7 @@ class SecondaryWindows;
 class SelectionTranslation;
 class StatusLine;
 class TabStrip;
+class MainPageExports;
 class MainWindowLayout;
 
 // `frmStart`: the borderless main window. Its top strip carries the command bars, the
@@ -83,6 +84,7 @@ public:
     LinkTable &linkTable() { return *m_linkTable; }
     QWidget &picBar() { return *m_picBar; }
     FloatingBars &floatingBars() { return *m_floatingBars; }
+    MainPageExports &pageExports() { return *m_pageExports; }
     QTimer &timer4() { return m_timer4; }
     QTimer &timer6() { return m_timer6; }
     const Twips &twips() const { return m_twips; }
@@ -106,7 +108,6 @@ private:
     void createChildren();
     void makeDispatcher();
     bool loadLanguage();
-    void readSettings();
     void applyLanguageTexts();
     void startTimers();
     void openHomeAddress();
@@ -131,6 +132,7 @@ private:
     std::unique_ptr<SelectionTranslation> m_translation;
     std::unique_ptr<FloatingBars> m_floatingBars;
     std::unique_ptr<MainWindowLayout> m_layout;
+    std::unique_ptr<MainPageExports> m_pageExports;
     std::unique_ptr<SecondaryWindows> m_windows;
     PageTracker *m_tracker = nullptr;
     QWidget *m_picBar = nullptr;

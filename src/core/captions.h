@@ -31,4 +31,12 @@ constexpr int AddressTooLong = 238;
 constexpr int NavigationRefused = 239;
 constexpr int LanguageDraftFound = 240;
 constexpr int NotAvailableYet = 241;
+constexpr int PictureNotTaken = 242;
+constexpr int ReplaceFile = 104;
+constexpr int FileSaved = 108;
+constexpr int ExportRunning = 109;
+constexpr int WebArchive = 117;
+constexpr int NothingToExport = 120;
+constexpr int ChooseFileName = 122;
+constexpr int PictureSaved = 192;
 } // namespace Captions

@@ -31,6 +31,7 @@ struct ProgramState {
     int dialogAnswer = 0;
     // EditedFlag: the language editor was typed in this run; nothing clears it.
     bool editedFlag = false;
+    QString exportFolder;     // where the Save dialog opens: the folder last chosen in the run
     QString wordTemplatePath; // set by the deferred start-up steps
     QString wordTemplateHPath;
     Options options;

@@ -1,0 +1,48 @@
+#include "app/mainpageexports.h"
+
+#include "app/statusline.h"
+#include "browser/browsertabs.h"
+#include "commandbar/floatingbars.h"
+#include "core/programfiles.h"
+#include "core/programstate.h"
+#include "export/pagecapture.h"
+#include "export/pageexports.h"
+
+#include <QDir>
+
+MainPageExports::MainPageExports(QWidget &window, StatusLine &statusLine,
+                                 FloatingBars &floatingBars, BrowserTabs &tabs, ProgramState &state,
+                                 const ProgramFiles &files, Notifier &notifier) {
+    PageCapture::Host host{window,
+                           [&] {
+                               // The page takes the whole window; floating bars must not come back
+                               // meanwhile.
+                               floatingBars.stop();
+                               state.barsShown = true;
+                               statusLine.hide();
+                               floatingBars.GO_BarOff();
+                           },
+                           [&] {
+                               statusLine.show();
+                               state.barsShown = false;
+                               floatingBars.GO_BarOn();
+                               floatingBars.navigated(); // floating bars watch the pointer again
+                           }};
+    m_capture = std::make_unique<PageCapture>(std::move(host));
+    m_exports = std::make_unique<PageExports>(
+        PageExports::Context{window, state.language, notifier, state,
+                             // Spelled exactly: found without regard to case, it would be images/,
+                             // the folder of the buttons' pictures.
+                             QDir(files.folder().root()).filePath(QStringLiteral("Images")),
+                             [&tabs] { return tabs.currentView(); }, *m_capture, SaveDialog::ask});
+}
+
+MainPageExports::~MainPageExports() = default;
+
+bool MainPageExports::run(const QString &key) {
+    return m_exports->run(key);
+}
+
+void MainPageExports::setFileChooser(SaveDialog::Chooser chooser) {
+    m_exports->setFileChooser(std::move(chooser));
+}
