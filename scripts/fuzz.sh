@@ -7,7 +7,7 @@
 # Each fuzzer starts from fuzz/corpus/<name>/ and from what earlier runs here found, kept
 # in build-fuzz/corpus/<name>/. scripts/fuzz.sh --merge folds those finds into
 # fuzz/corpus/, minimised (libFuzzer's -merge=1 into a fresh folder), so the next run,
-# in CI too, starts where the longest one got.
+# in CI too, starts about where the longest one got.
 set -euo pipefail
 
 merge=0
@@ -45,15 +45,18 @@ work="$(mktemp -d "${TMPDIR:-/tmp}/quorttrans-fuzz.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 
 if [ "$merge" -eq 1 ]; then
+    # Finds of up to 1 KB only: they reach nearly every feature the larger ones do, and
+    # keep the corpora in the repository small.
     for name in "${targets[@]}"; do
         fresh="$work/merged/$name"
-        mkdir -p "$fresh" "$build/corpus/$name"
-        "$build/fuzz/fuzz_$name" -merge=1 "$fresh" "$root/fuzz/corpus/$name" \
-            "$build/corpus/$name" >"$work/$name.merge.log" 2>&1 ||
-            { cat "$work/$name.merge.log"; exit 1; }
+        small="$work/small/$name"
+        mkdir -p "$fresh" "$small" "$build/corpus/$name"
+        find "$build/corpus/$name" -type f -size -1025c -exec cp {} "$small/" \;
+        "$build/fuzz/fuzz_$name" -merge=1 "$fresh" "$root/fuzz/corpus/$name" "$small" \
+            >"$work/$name.merge.log" 2>&1 || { cat "$work/$name.merge.log"; exit 1; }
         rm -rf "$root/fuzz/corpus/$name"
         cp -R "$fresh" "$root/fuzz/corpus/$name"
-        echo "$name: $(find "$fresh" -type f | wc -l) inputs, $(du -sk "$fresh" | cut -f1) KiB"
+        echo "$name: $(find "$fresh" -type f | wc -l) inputs, $(cat "$fresh"/* | wc -c) bytes"
     done
     exit 0
 fi
