@@ -1,9 +1,9 @@
 #include "addressbar.h"
 
 #include "addressrule.h"
-#include "core/programstate.h"
 #include "browsertabs.h"
 #include "core/languagefile.h"
+#include "core/programstate.h"
 #include "sitename.h"
 #include "userdata/historyfile.h"
 #include "webview.h"

@@ -1,9 +1,9 @@
 #include "pagetracker.h"
 
-#include "core/programstate.h"
 #include "browsertabs.h"
 #include "core/captions.h"
 #include "core/languagefile.h"
+#include "core/programstate.h"
 #include "webview.h"
 
 #include <cmath>

@@ -1,9 +1,9 @@
 #include "applylanguagetexts.h"
 
-#include "core/programstate.h"
 #include "commandbar/commandregistry.h"
-#include "linktable/linktitles.h"
 #include "core/languagefile.h"
+#include "core/programstate.h"
+#include "linktable/linktitles.h"
 #include "text/textcase.h"
 
 namespace LanguageTexts {

@@ -1,9 +1,9 @@
 #include "maincommandset.h"
 
 #include "commandregistry.h"
+#include "core/languagefile.h"
 #include "imagelist.h"
 #include "maincommandtable.h"
-#include "core/languagefile.h"
 #include "text/programfolder.h"
 #include "text/textcase.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/languagefile.h"
-#include "settingsvalues.h"
 #include "core/options.h"
+#include "settingsvalues.h"
 
 #include <QDate>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "newlanguagefile.h"
 
-#include "core/notifier.h"
 #include "core/languagefile.h"
+#include "core/notifier.h"
 #include "text/textfile.h"
 
 #include <QDir>

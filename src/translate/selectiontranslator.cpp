@@ -1,8 +1,8 @@
 #include "translate/selectiontranslator.h"
 
-#include "core/programstate.h"
 #include "browser/mousebuttons.h"
 #include "browser/webview.h"
+#include "core/programstate.h"
 #include "translate/translationrequest.h"
 #include "translate/webpagetranslation.h"
 

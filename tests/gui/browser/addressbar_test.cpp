@@ -1,6 +1,6 @@
-#include "core/programstate.h"
 #include "browser/addressbar.h"
 #include "browser/browsertabs.h"
+#include "core/programstate.h"
 #include "fakewebview.h"
 #include "filehelpers.h"
 

@@ -63,7 +63,8 @@ TEST(NavigationPolicy, AllowsTheWebAndOnlyTheProgramsOwnFiles) {
     EXPECT_FALSE(policy.allows(QUrl::fromLocalFile(program.filePath("Data/link/secret.txt"))));
     EXPECT_FALSE(policy.allows(QUrl(QStringLiteral("file://otherhost/share/x"))));
     // Without a program folder no file is allowed.
-    EXPECT_FALSE(NavigationPolicy().allows(QUrl::fromLocalFile(program.filePath("Data/start.html"))));
+    EXPECT_FALSE(
+        NavigationPolicy().allows(QUrl::fromLocalFile(program.filePath("Data/start.html"))));
 }
 
 TEST(PagesCannotReachTheDesktop, LinksWithOtherSchemesOpenNothing) {
@@ -133,8 +134,8 @@ TEST(PagesCannotReachTheDesktop, LinksWithOtherSchemesOpenNothing) {
     // Each refused link is reported, so the status line can say why nothing opened.
     for (const QString &link : links + QStringList{"quorttest://popup"})
         EXPECT_TRUE(refusedAddresses.contains(link)) << refusedAddresses.join(' ').toStdString();
-    EXPECT_FALSE(refusedAddresses.contains("http://127.0.0.1:" + QString::number(server.port()) +
-                                           "/done"));
+    EXPECT_FALSE(
+        refusedAddresses.contains("http://127.0.0.1:" + QString::number(server.port()) + "/done"));
 
     // The program's own file still opens.
     complete.clear();

@@ -1,6 +1,6 @@
-#include "core/programstate.h"
 #include "browser/browsertabs.h"
 #include "browser/pagetracker.h"
+#include "core/programstate.h"
 #include "fakewebview.h"
 #include "filehelpers.h"
 

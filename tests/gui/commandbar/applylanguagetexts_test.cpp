@@ -1,8 +1,8 @@
 // ApplyLanguageTexts in both shipped languages.
-#include "core/programstate.h"
-#include "commandbartesthelpers.h"
-#include "linktable/linktitles.h"
 #include "commandbar/applylanguagetexts.h"
+#include "commandbartesthelpers.h"
+#include "core/programstate.h"
+#include "linktable/linktitles.h"
 #include "text/textfile.h"
 
 #include <QTemporaryDir>

@@ -4,8 +4,8 @@
 #include "commandbar/imagelist.h"
 #include "commandbar/maincommandset.h"
 #include "commandbar/mainimages.h"
-#include "filehelpers.h"
 #include "core/languagefile.h"
+#include "filehelpers.h"
 #include "text/programfolder.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
 // The main window's toolbars and menus as Qt shows them.
+#include "commandbar/applylanguagetexts.h"
 #include "commandbar/barstyles.h"
 #include "commandbar/maincommandbars.h"
 #include "commandbartesthelpers.h"
-#include "commandbar/applylanguagetexts.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,7 +1,7 @@
 // Selection translation on the real web engine: the page, the translation service and
 // everything the engine fetches are served from 127.0.0.1.
-#include "core/programstate.h"
 #include "browser/enginewebview.h"
+#include "core/programstate.h"
 #include "support/httpserver.h"
 #include "translate/selectiontranslation.h"
 #include "translate/translationcaptions.h"

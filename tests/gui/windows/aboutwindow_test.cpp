@@ -1,7 +1,7 @@
 // The about window: its texts, its look, its place on the screen and what it opens.
 #include "commandbar/barstyles.h"
-#include "windows/aboutwindow.h"
 #include "commandbar/windowcommandbar.h"
+#include "windows/aboutwindow.h"
 #include "windowstestsupport.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 // The yes/no input dialog: its question in the bar, its answers in DialogAnswer.
-#include "windows/inputdialog.h"
 #include "commandbar/windowcommandbar.h"
+#include "windows/inputdialog.h"
 #include "windowstestsupport.h"
 
 #include <QLabel>

@@ -1,10 +1,10 @@
 // The language editor: the English file to start from, the question before leaving, and
 // the new language file it saves.
 #include "commandbar/maincommandset.h"
+#include "commandbar/windowcommandbar.h"
 #include "windows/inputdialog.h"
 #include "windows/languageeditor.h"
 #include "windows/secondarywindows.h"
-#include "commandbar/windowcommandbar.h"
 #include "windowstestsupport.h"
 
 #include <QDir>

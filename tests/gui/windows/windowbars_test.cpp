@@ -1,9 +1,9 @@
 // The secondary windows' buttons and bars in the shared collections, and what
 // ApplyLanguageTexts reaches of them.
 #include "commandbar/applylanguagetexts.h"
+#include "commandbar/windowbars.h"
 #include "windows/inputdialog.h"
 #include "windows/secondarywindows.h"
-#include "commandbar/windowbars.h"
 #include "windowstestsupport.h"
 
 #include <QLabel>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "core/programstate.h"
 #include "commandbar/commandregistry.h"
 #include "commandbar/imagelist.h"
 #include "commandbar/maincommandset.h"
+#include "core/languagefile.h"
+#include "core/programstate.h"
 #include "filehelpers.h"
 #include "programfolderfixture.h"
 #include "recordingdesktop.h"
 #include "recordingnotifier.h"
-#include "core/languagefile.h"
 #include "text/programfolder.h"
 #include "windows/windowcontext.h"
 

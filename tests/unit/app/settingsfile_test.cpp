@@ -1,5 +1,5 @@
-#include "core/programstate.h"
 #include "app/settingsfile.h"
+#include "core/programstate.h"
 #include "filehelpers.h"
 
 #include <QTemporaryDir>

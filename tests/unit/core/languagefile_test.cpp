@@ -1,5 +1,5 @@
-#include "filehelpers.h"
 #include "core/languagefile.h"
+#include "filehelpers.h"
 #include "text/programfolder.h"
 
 #include <QTemporaryDir>

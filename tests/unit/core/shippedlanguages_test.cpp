@@ -1,6 +1,6 @@
 // The LanguageFiles that ship with the program: complete and in step with each other.
-#include "filehelpers.h"
 #include "core/languagefile.h"
+#include "filehelpers.h"
 #include "text/programfolder.h"
 
 #include <QSet>

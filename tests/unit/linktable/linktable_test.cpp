@@ -1,7 +1,7 @@
+#include "core/languagefile.h"
 #include "filehelpers.h"
 #include "linktable/linkgroupfile.h"
 #include "linktable/linktable.h"
-#include "core/languagefile.h"
 #include "text/textfile.h"
 
 #include <QTemporaryDir>

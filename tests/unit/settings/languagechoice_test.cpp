@@ -1,6 +1,6 @@
+#include "core/languagefile.h"
 #include "filehelpers.h"
 #include "settings/languagechoice.h"
-#include "core/languagefile.h"
 #include "text/programfolder.h"
 
 #include <QTemporaryDir>

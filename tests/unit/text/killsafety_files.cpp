@@ -1,9 +1,9 @@
 #include "killsafety_files.h"
 
 #include "app/settingsfile.h"
+#include "core/languagefile.h"
 #include "linktable/linkgroupfile.h"
 #include "linktable/linktitles.h"
-#include "core/languagefile.h"
 #include "text/programfolder.h"
 #include "text/textfile.h"
 #include "userdata/bookmarkfile.h"
