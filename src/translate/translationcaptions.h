@@ -5,5 +5,4 @@ namespace TranslationCaptions {
 constexpr int WindowTitle = 223;
 constexpr int ServiceUnreachable = 224;
 constexpr int SelectionShortened = 191;
-constexpr int NavigationRefused = 239;
 } // namespace TranslationCaptions

@@ -1,6 +1,7 @@
 #include "translate/translationwindow.h"
 
 #include "browser/enginewebview.h"
+#include "core/captions.h"
 #include "core/languagefile.h"
 #include "translate/translationcaptions.h"
 #include "translate/translationrequest.h"
@@ -80,7 +81,7 @@ void TranslationWindow::applyLanguageTexts(const LanguageFile &language) {
     m_web1->setAccessibleName(title);
     setNotice(m_shortenedNotice, shortenedText(language));
     setNotice(m_failureNotice, language.caption(TranslationCaptions::ServiceUnreachable));
-    m_refusedText = language.caption(TranslationCaptions::NavigationRefused);
+    m_refusedText = language.caption(Captions::NavigationRefused);
 }
 
 void TranslationWindow::setNotice(QLabel *label, const QString &text) {

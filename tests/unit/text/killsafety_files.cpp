@@ -12,6 +12,8 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cerrno>
+#include <unistd.h>
 
 namespace KillSafety {
 
@@ -246,6 +248,20 @@ qint64 generationOf(const QStringList &readBack) {
             return match.captured(1).toLongLong();
     }
     return -1;
+}
+
+bool readAll(int fd, void *data, size_t size) {
+    auto *bytes = static_cast<char *>(data);
+    while (size > 0) {
+        const ssize_t n = ::read(fd, bytes, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        bytes += n;
+        size -= size_t(n);
+    }
+    return true;
 }
 
 } // namespace KillSafety

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -23,5 +24,9 @@ const std::vector<ProgramFile> &programFiles();
 
 // The generation a read file names, -1 when it names none.
 qint64 generationOf(const QStringList &readBack);
+
+// Reads exactly size bytes from a pipe, through interruptions; false at its end or on an
+// error. The test and its writer child talk over pipes with it.
+bool readAll(int fd, void *data, size_t size);
 
 } // namespace KillSafety

@@ -26,6 +26,7 @@ extern char **environ;
 namespace {
 
 using KillSafety::programFiles;
+using KillSafety::readAll;
 
 constexpr int Kills = 1000;
 // Each writer child writes at most this many generations from the one it is given.
@@ -42,20 +43,6 @@ QString scratchTemplate() {
     const QFileInfo shm(QStringLiteral("/dev/shm"));
     const QString base = shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
     return base + QStringLiteral("/quorttrans-killsafety-XXXXXX");
-}
-
-bool readAll(int fd, void *data, size_t size) {
-    auto *bytes = static_cast<char *>(data);
-    while (size > 0) {
-        const ssize_t n = ::read(fd, bytes, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes += n;
-        size -= size_t(n);
-    }
-    return true;
 }
 
 // killsafety_writer, which forks a writer child on request.

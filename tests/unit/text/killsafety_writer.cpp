@@ -17,21 +17,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
+using KillSafety::readAll;
 
-bool readAll(int fd, void *data, size_t size) {
-    auto *bytes = static_cast<char *>(data);
-    while (size > 0) {
-        const ssize_t n = ::read(fd, bytes, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes += n;
-        size -= size_t(n);
-    }
-    return true;
-}
+namespace {
 
 bool writeAll(int fd, const void *data, size_t size) {
     return ::write(fd, data, size) == ssize_t(size);
