@@ -1,6 +1,7 @@
 // QuortTrans: the entry. Creates the main window, runs its load step and shows it.
 #include "app/mainwindow.h"
 #include "app/messageboxnotifier.h"
+#include "app/rendererprobe.h"
 #include "app/terminationhandler.h"
 #include "browser/enginewebview.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("QuortTrans"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
     QApplication::setDesktopFileName(QStringLiteral("quorttrans"));
+    RendererProbe::applyChoice();
 
     MessageBoxNotifier notifier;
     const ProgramFolder folder = ProgramFolder::ofExecutable();

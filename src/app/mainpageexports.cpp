@@ -2,6 +2,7 @@
 
 #include "app/statusline.h"
 #include "browser/browsertabs.h"
+#include "browser/webview.h"
 #include "commandbar/floatingbars.h"
 #include "core/programfiles.h"
 #include "core/programstate.h"
@@ -13,7 +14,7 @@
 MainPageExports::MainPageExports(QWidget &window, StatusLine &statusLine,
                                  FloatingBars &floatingBars, BrowserTabs &tabs, ProgramState &state,
                                  const ProgramFiles &files, Notifier &notifier) {
-    PageCapture::Host host{window,
+    PageCapture::Host host{window, [&tabs]() -> QWidget * { return tabs.currentView(); },
                            [&] {
                                // The page takes the whole window; floating bars must not come back
                                // meanwhile.

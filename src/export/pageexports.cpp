@@ -11,9 +11,13 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QGuiApplication>
+#include <QImageWriter>
 #include <QPointer>
+#include <QSaveFile>
 #include <QWidget>
+#include <QtConcurrent/QtConcurrentRun>
 #include <utility>
 
 PageExports::PageExports(Context context, QObject *parent)
@@ -60,17 +64,33 @@ void PageExports::writePicture(const QImage &picture) {
     int number = 0;
     const QString path =
         ExportNames::nextPicturePath(folder, m_context.state.pictureCounter, &number);
-    if (path.isEmpty() || !picture.save(path, "BMP")) {
-        warn(caption(Captions::FileNotSaved) + QLatin1Char('\n') +
-             (path.isEmpty() ? folder : path));
+    if (path.isEmpty()) {
+        warn(caption(Captions::FileNotSaved) + QLatin1Char('\n') + folder);
         return end();
     }
-    m_context.state.pictureCounter = number + 1;
-    // The screen picture of old was left on the clipboard; this one is too.
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->setImage(picture);
-    inform(caption(Captions::PictureSaved) + QStringLiteral(": ") + QDir::toNativeSeparators(path));
-    end();
+    // Encoding and writing a window-sized picture would hold the window up: a worker
+    // does it, and the notice comes when it is done.
+    auto *writing = new QFutureWatcher<bool>(this);
+    connect(writing, &QFutureWatcherBase::finished, this, [this, writing, picture, path, number] {
+        writing->deleteLater();
+        if (!writing->result()) {
+            warn(caption(Captions::FileNotSaved) + QLatin1Char('\n') + path);
+            return end();
+        }
+        m_context.state.pictureCounter = number + 1;
+        // The screen picture of old was left on the clipboard; this one is too.
+        if (QClipboard *clipboard = QGuiApplication::clipboard())
+            clipboard->setImage(picture);
+        inform(caption(Captions::PictureSaved) + QStringLiteral(": ") +
+               QDir::toNativeSeparators(path));
+        end();
+    });
+    writing->setFuture(QtConcurrent::run([picture, path] {
+        // Written whole or not at all: a full disk leaves no broken picture behind.
+        QSaveFile file(path);
+        return file.open(QIODevice::WriteOnly) && QImageWriter(&file, "BMP").write(picture) &&
+               file.commit();
+    }));
 }
 
 void PageExports::saveArchive() {
