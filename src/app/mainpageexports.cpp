@@ -6,6 +6,8 @@
 #include "commandbar/floatingbars.h"
 #include "core/programfiles.h"
 #include "core/programstate.h"
+#include "export/officerunner.h"
+#include "export/officesuite.h"
 #include "export/pagecapture.h"
 #include "export/pageexports.h"
 
@@ -30,18 +32,25 @@ MainPageExports::MainPageExports(QWidget &window, StatusLine &statusLine,
                                floatingBars.navigated(); // floating bars watch the pointer again
                            }};
     m_capture = std::make_unique<PageCapture>(std::move(host));
-    m_exports = std::make_unique<PageExports>(
-        PageExports::Context{window, state.language, notifier, state,
-                             // Spelled exactly: found without regard to case, it would be images/,
-                             // the folder of the buttons' pictures.
-                             QDir(files.folder().root()).filePath(QStringLiteral("Images")),
-                             [&tabs] { return tabs.currentView(); }, *m_capture, SaveDialog::ask});
+    m_exports = std::make_unique<PageExports>(PageExports::Context{
+        window, state.language, notifier, state,
+        // Spelled exactly: found without regard to case, it would be images/,
+        // the folder of the buttons' pictures.
+        QDir(files.folder().root()).filePath(QStringLiteral("Images")),
+        [&tabs] { return tabs.currentView(); }, *m_capture, SaveDialog::ask,
+        [&statusLine](const QString &text) { statusLine.setStatusText(text); }});
 }
 
 MainPageExports::~MainPageExports() = default;
 
 bool MainPageExports::run(const QString &key) {
     return m_exports->run(key);
+}
+
+void MainPageExports::setOfficeSuite(std::unique_ptr<OfficeSuite> suite) {
+    m_exports->setOffice(nullptr);
+    m_office = std::make_unique<OfficeRunner>(std::move(suite));
+    m_exports->setOffice(m_office.get());
 }
 
 void MainPageExports::setFileChooser(SaveDialog::Chooser chooser) {

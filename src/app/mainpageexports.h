@@ -6,6 +6,8 @@
 
 class FloatingBars;
 class MainMessages;
+class OfficeRunner;
+class OfficeSuite;
 class PageCapture;
 class PageExports;
 class ProgramFiles;
@@ -15,8 +17,9 @@ class BrowserTabs;
 struct ProgramState;
 class Notifier;
 
-// The main window's page pictures and web archives: the capture hides the window's own
-// strips through the floating bars, and the commands run on the current tab's page.
+// The main window's page pictures, web archives and office exports: the capture hides the
+// window's own strips through the floating bars, the commands run on the current tab's
+// page, and the office suite works on a thread of its own.
 class MainPageExports {
 public:
     MainPageExports(QWidget &window, StatusLine &statusLine, FloatingBars &floatingBars,
@@ -28,9 +31,12 @@ public:
     bool run(const QString &key);
     // Tests answer the Save dialog themselves.
     void setFileChooser(SaveDialog::Chooser chooser);
+    // The office suite the Word and PDF exports drive; without one they are not offered.
+    void setOfficeSuite(std::unique_ptr<OfficeSuite> suite);
     PageExports &exports() { return *m_exports; }
 
 private:
+    std::unique_ptr<OfficeRunner> m_office; // outlives the exports that use it
     std::unique_ptr<PageCapture> m_capture;
     std::unique_ptr<PageExports> m_exports;
 };

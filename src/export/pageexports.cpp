@@ -6,7 +6,9 @@
 #include "core/notifier.h"
 #include "core/programstate.h"
 #include "export/exportnames.h"
+#include "export/officerunner.h"
 #include "export/pagecapture.h"
+#include "export/wordexport.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -16,6 +18,7 @@
 #include <QImageWriter>
 #include <QPointer>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <QWidget>
 #include <QtConcurrent/QtConcurrentRun>
 #include <utility>
@@ -26,9 +29,13 @@ PageExports::PageExports(Context context, QObject *parent)
 
 bool PageExports::run(const QString &key) {
     const bool picture = key == QLatin1String("EDIT:PICTURE");
-    if (!picture && key != QLatin1String("SAVE:HTML"))
+    const bool archive = key == QLatin1String("SAVE:HTML");
+    const bool pdf = key == QLatin1String("SAVE:PDF");
+    const bool wordH = key == QLatin1String("SAVE:WORDH");
+    const bool wordV = key == QLatin1String("SAVE:WORDV");
+    if (!picture && !archive && !((pdf || wordH || wordV) && m_office))
         return false;
-    if (m_busy) {
+    if (m_busy || (m_office && m_office->isBusy())) {
         // Never two at once: the second would picture or save the first one's half-way.
         inform(caption(Captions::ExportRunning));
         return true;
@@ -36,8 +43,11 @@ bool PageExports::run(const QString &key) {
     m_busy = true;
     if (picture)
         takePicture();
-    else
+    else if (archive)
         saveArchive();
+    else
+        exportToWord(wordH ? m_context.state.wordTemplatePath : m_context.state.wordTemplateHPath,
+                     pdf, wordH);
     return true;
 }
 
@@ -130,7 +140,91 @@ void PageExports::archiveWithContent(WebView *view) {
     });
 }
 
-QString PageExports::chooseFile(const QString &filter, const QString &defaultName) {
+void PageExports::exportToWord(const QString &templatePath, bool pdf, bool blankAllowed) {
+    // The template paths are set a moment after start-up; before that only the Word
+    // export has a way without a template (a blank landscape document).
+    if (templatePath.isEmpty() && !blankAllowed) {
+        inform(caption(Captions::ProgramStarting));
+        return end();
+    }
+    if (!m_office->isAvailable()) {
+        warn(caption(Captions::OfficeMissing));
+        return end();
+    }
+    WebView *view = m_context.currentView();
+    if (!view)
+        return end();
+    setDimmed(true);
+    QPointer<PageExports> self(this);
+    QPointer<WebView> page(view);
+    view->requestHasContent([self, page, templatePath, pdf](bool hasContent) {
+        if (!self)
+            return;
+        if (!hasContent || !page) {
+            self->inform(self->caption(Captions::NothingToExport));
+            return self->end();
+        }
+        self->wordWithContent(page, templatePath, pdf);
+    });
+}
+
+void PageExports::wordWithContent(WebView *view, const QString &templatePath, bool pdf) {
+    m_office->warmUp(); // the office starts while the user picks a name
+    const QString filter = pdf ? QStringLiteral("PDF  (*.pdf)")
+                               : QStringLiteral("Microsoft Word (*.doc);;Word 2007 (*.docx);;"
+                                                "OpenDocument (*.odt)");
+    const QString extension = pdf ? QStringLiteral(".pdf") : QStringLiteral(".doc");
+    const QString path = chooseFile(filter, ExportNames::defaultName(view->title(), extension),
+                                    pdf ? WordExport::wordCopyOf : nullptr);
+    if (path.isEmpty())
+        return end();
+    QPointer<PageExports> self(this);
+    view->requestHtmlWithInlineImages([self, templatePath, path, pdf](const QString &html) {
+        if (self)
+            self->writeWord(WordExport{{}, templatePath, path, pdf}, html);
+    });
+}
+
+void PageExports::writeWord(WordExport job, const QString &html) {
+    auto pageFile = std::make_shared<QTemporaryFile>(
+        QDir::temp().filePath(QStringLiteral("quorttrans-page-XXXXXX.html")));
+    if (!pageFile->open() || pageFile->write(html.toUtf8()) < 0 || !pageFile->flush()) {
+        warn(caption(Captions::FileNotSaved) + QLatin1Char('\n') + pageFile->fileName());
+        return end();
+    }
+    job.htmlPath = pageFile->fileName();
+    showStatus(caption(Captions::WritingDocument) + QLatin1Char(' ') +
+               QDir::toNativeSeparators(job.target));
+    QPointer<PageExports> self(this);
+    m_office->run([job](OfficeSuite &suite) { return job.run(suite); },
+                  [self, job, pageFile](const OfficeResult &result) {
+                      if (!self)
+                          return;
+                      self->showStatus({});
+                      if (result && QFileInfo::exists(job.target)) {
+                          QString text = self->caption(Captions::FileSaved) +
+                                         QDir::toNativeSeparators(job.target);
+                          if (job.pdf)
+                              text += QLatin1Char('\n') + self->caption(Captions::WordCopyWritten) +
+                                      QLatin1Char(' ') +
+                                      QDir::toNativeSeparators(WordExport::wordCopyOf(job.target));
+                          self->inform(text);
+                      } else {
+                          self->warn(self->caption(Captions::OfficeFailed) + QLatin1Char('\n') +
+                                     result.error);
+                      }
+                      self->end();
+                  },
+                  caption(Captions::OfficeStopped));
+}
+
+void PageExports::showStatus(const QString &text) {
+    if (m_context.showStatus)
+        m_context.showStatus(text);
+}
+
+QString PageExports::chooseFile(const QString &filter, const QString &defaultName,
+                                QString (*companionOf)(const QString &)) {
     SaveDialogRequest request;
     request.title = caption(Captions::ChooseFileName);
     request.filter = filter;
@@ -140,9 +234,15 @@ QString PageExports::chooseFile(const QString &filter, const QString &defaultNam
     if (path.isEmpty())
         return {};
     m_context.state.exportFolder = QFileInfo(path).absolutePath();
-    if (QFileInfo::exists(path) &&
+    // One question names every file the export would replace (a PDF's Word copy too).
+    QStringList existing;
+    for (const QString &file : {path, companionOf ? companionOf(path) : QString()})
+        if (!file.isEmpty() && QFileInfo::exists(file))
+            existing.append(QDir::toNativeSeparators(file));
+    if (!existing.isEmpty() &&
         !m_context.notifier.ask(caption(Captions::ProgramName),
-                                caption(Captions::ReplaceFile) + QLatin1Char('\n') + path))
+                                caption(Captions::ReplaceFile) + QLatin1Char('\n') +
+                                    existing.join(QLatin1Char('\n'))))
         return {};
     return path;
 }

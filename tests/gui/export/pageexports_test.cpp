@@ -2,7 +2,9 @@
 #include "app/mainwindow.h"
 #include "app/statusline.h"
 #include "commandbar/maincommandbars.h"
+#include "export/officerunner.h"
 #include "export/pageexports.h"
+#include "fakeofficesuite.h"
 #include "fakewebview.h"
 #include "filehelpers.h"
 #include "programfolderfixture.h"
@@ -12,6 +14,9 @@
 #include <QApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QRegularExpression>
+#include <QTest>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -132,4 +137,88 @@ TEST_F(PageExportsTest, ASecondCommandWhileOneRunsIsRefused) {
     ASSERT_TRUE(waitUntil([&] { return !w->pageExports().exports().isBusy(); }, 5000));
     EXPECT_TRUE(offered.isEmpty());
     EXPECT_TRUE(QFile::exists(picture(0))) << notifier.messages.join('|').toStdString();
+}
+
+namespace {
+// The office exports over a recording office suite.
+class OfficeExportsTest : public PageExportsTest {
+protected:
+    std::unique_ptr<MainWindow> startWithOffice() {
+        auto w = start();
+        auto suite = std::make_unique<FakeOfficeSuite>();
+        office = suite.get();
+        w->pageExports().setOfficeSuite(std::move(suite));
+        EXPECT_TRUE(waitUntil([&] { return !w->state().wordTemplateHPath.isEmpty(); }, 5000));
+        view(*w)->setTitle(QStringLiteral("Report: 2026"));
+        view(*w)->setHtml(QStringLiteral("<h1>Report</h1>"));
+        return w;
+    }
+    FakeOfficeSuite *office = nullptr; // owned by the window's office thread
+};
+} // namespace
+
+TEST_F(OfficeExportsTest, WordUsesItsTemplateAndAPdfLeavesItsWordCopyBesideIt) {
+    auto w = startWithOffice();
+    QDir().mkpath(folder.filePath("out"));
+    answer = folder.filePath("out/page.doc");
+    run(*w, "SAVE:WORDV");
+    answer = folder.filePath("out/page.pdf");
+    run(*w, "SAVE:PDF");
+
+    EXPECT_EQ(offered, (QStringList{"Report2026.doc", "Report2026.pdf"}));
+    const QStringList calls = office->calls().filter(QRegularExpression("^(new|save|export)"));
+    ASSERT_EQ(calls.size(), 5) << calls.join('\n').toStdString();
+    EXPECT_TRUE(calls[0].endsWith("Data/TemplateH.Doc"));
+    EXPECT_EQ(calls[1], "save 1 " + answer.chopped(4) + ".doc Word 97");
+    EXPECT_TRUE(calls[3].startsWith("save 2 ") && calls[3].endsWith("out/page.doc Word 97"));
+    EXPECT_EQ(calls[4], "exportPdf 2 " + answer);
+    EXPECT_EQ(office->openDocumentCount(), 0);
+    // The Word export's page.doc is the PDF's Word copy too: asked before it is replaced.
+    ASSERT_EQ(notifier.messages.size(), 3);
+    EXPECT_TRUE(notifier.messages[1].contains(folder.filePath("out/page.doc")));
+    EXPECT_TRUE(notifier.messages[2].contains("The file was saved: " + answer));
+    EXPECT_TRUE(notifier.messages[2].contains(folder.filePath("out/page.doc")));
+    EXPECT_EQ(w->windowOpacity(), 1.0);
+
+    // Both files exist now: one question names both, and no means nothing is written.
+    notifier.answer = false;
+    office->clearCalls();
+    run(*w, "SAVE:PDF");
+    EXPECT_TRUE(notifier.messages.last().contains(answer));
+    EXPECT_TRUE(notifier.messages.last().contains(folder.filePath("out/page.doc")));
+    EXPECT_TRUE(office->calls().filter("save").isEmpty());
+}
+
+TEST_F(OfficeExportsTest, AFailingOrMissingOfficeIsToldAndNothingIsSaidToBeSaved) {
+    auto w = startWithOffice();
+    answer = folder.filePath("page.doc");
+    office->failOn("insertHtml", 1, "The page could not be read.");
+    run(*w, "SAVE:WORDH");
+    ASSERT_EQ(notifier.messages.size(), 1);
+    EXPECT_TRUE(notifier.messages[0].contains("The page could not be read."));
+    EXPECT_FALSE(notifier.messages[0].contains("was saved"));
+    EXPECT_FALSE(QFile::exists(answer));
+    EXPECT_EQ(office->openDocumentCount(), 0);
+    EXPECT_EQ(w->windowOpacity(), 1.0);
+
+    office->setAvailable(false);
+    offered.clear();
+    run(*w, "SAVE:WORDH");
+    EXPECT_TRUE(offered.isEmpty()); // told before any dialog
+    EXPECT_TRUE(notifier.messages.last().contains("LibreOffice was not found"));
+}
+
+TEST(OfficeRunner, AJobOverItsTimeLimitIsReportedStoppedAndItsLateResultDropped) {
+    OfficeRunner runner(std::make_unique<FakeOfficeSuite>());
+    QStringList answers;
+    runner.run(
+        [](OfficeSuite &) {
+            QThread::msleep(300);
+            return OfficeResult::success();
+        },
+        [&](const OfficeResult &r) { answers.append(r.ok ? "ok" : r.error); }, "stopped", 50);
+    EXPECT_TRUE(runner.isBusy());
+    ASSERT_TRUE(waitUntil([&] { return !runner.isBusy(); }, 5000));
+    QTest::qWait(50);
+    EXPECT_EQ(answers, QStringList{"stopped"});
 }

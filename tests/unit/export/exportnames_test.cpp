@@ -1,4 +1,5 @@
 #include "export/exportnames.h"
+#include "export/wordexport.h"
 #include "filehelpers.h"
 
 #include <QTemporaryDir>
@@ -30,4 +31,11 @@ TEST(ExportNames, PicturesTakeTheNextFreeNumberAndNeverOverwrite) {
     EXPECT_EQ(ExportNames::nextPicturePath(dir.path(), 999, &number),
               dir.filePath("Quort1000.bmp"));
     EXPECT_EQ(number, 1000);
+}
+
+TEST(WordExport, ThePdfsWordCopyTakesItsNameWithDocForTheExtension) {
+    EXPECT_EQ(WordExport::wordCopyOf("/home/me/page.pdf"), "/home/me/page.doc");
+    EXPECT_EQ(WordExport::wordCopyOf("/home/me/my.report.PDF"), "/home/me/my.report.doc");
+    EXPECT_EQ(WordExport::wordCopyOf("/home/me/page"), "/home/me/page.doc");
+    EXPECT_EQ(WordExport::wordCopyOf("/home/me.d/.pdf"), "/home/me.d/.doc");
 }
