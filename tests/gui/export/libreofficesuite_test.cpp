@@ -57,6 +57,24 @@ QString poppler(const QString &tool, const QStringList &arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// A member of a zip package (an Office 2007 file) as text.
+QString zipMember(const QString &zip, const QString &member) {
+    QProcess process;
+    process.start(QStringLiteral("unzip"), {QStringLiteral("-p"), zip, member});
+    if (!process.waitForFinished(60000))
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The numbers of the first match of pattern in text, by capture.
+QList<qint64> numbers(const QString &text, const QString &pattern) {
+    QList<qint64> result;
+    const QRegularExpressionMatch match = QRegularExpression(pattern).match(text);
+    for (int i = 1; i <= match.lastCapturedIndex(); ++i)
+        result.append(match.captured(i).toLongLong());
+    return result;
+}
+
 bool processExists(qint64 pid) {
     return pid > 0 && ::kill(pid_t(pid), 0) == 0;
 }
@@ -177,6 +195,72 @@ TEST_F(LibreOfficeSuiteTest, FailedSaveNamesTheFileAndLeavesNothingUnderItsName)
     EXPECT_TRUE(m_suite.save(document, path(QStringLiteral("page.odt")), OfficeFormat::OdfText).ok);
     EXPECT_TRUE(m_suite.close(document).ok);
     EXPECT_EQ(readFile(notAFolder), QByteArray("notes"));
+}
+
+TEST_F(LibreOfficeSuiteTest, WorkbookHoldsThePageTablesInFrontOfItsOwnSheet) {
+    const QString page = path(QStringLiteral("page.html"));
+    writeFile(page, pageHtml());
+    const auto workbook = m_suite.newWorkbookFromHtml(page);
+    ASSERT_TRUE(workbook.ok()) << workbook.error().toStdString();
+    const QString saved = path(QStringLiteral("tables.xlsx"));
+    ASSERT_TRUE(m_suite.save(workbook.value, saved, OfficeFormat::Excel2007).ok);
+    EXPECT_FALSE(
+        m_suite.save(workbook.value, path(QStringLiteral("tables.doc")), OfficeFormat::Word97).ok);
+    ASSERT_TRUE(m_suite.close(workbook.value).ok);
+
+    const QString strings = zipMember(saved, QStringLiteral("xl/sharedStrings.xml"));
+    for (const char *cell : {"North cell", "East cell", "South cell", "West cell"})
+        EXPECT_TRUE(strings.contains(QLatin1String(cell))) << cell;
+    const QString sheets = zipMember(saved, QStringLiteral("xl/workbook.xml"));
+    EXPECT_EQ(sheets.count(QStringLiteral("<sheet ")), 2) << sheets.toStdString();
+    // The first sheet is the page's: its cells hold the table.
+    EXPECT_TRUE(zipMember(saved, QStringLiteral("xl/worksheets/sheet1.xml"))
+                    .contains(QStringLiteral("<c r=\"A")));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("tables.doc"))));
+}
+
+TEST_F(LibreOfficeSuiteTest, PictureSlidesAreAddedAtTheEndCentredWithTheirProportions) {
+    QImage picture(PictureWidth * 10, PictureHeight * 10, QImage::Format_RGB32);
+    picture.fill(Qt::darkBlue);
+    const QString image = path(QStringLiteral("page.png"));
+    ASSERT_TRUE(picture.save(image));
+
+    const auto presentation = m_suite.newPresentation();
+    ASSERT_TRUE(presentation.ok()) << presentation.error().toStdString();
+    EXPECT_EQ(m_suite.addPictureSlide(presentation.value, image).value, 1);
+    EXPECT_EQ(m_suite.addPictureSlide(presentation.value, image).value, 2);
+    const QString first = path(QStringLiteral("slides.pptx"));
+    ASSERT_TRUE(m_suite.save(presentation.value, first, OfficeFormat::PowerPoint2007).ok);
+    ASSERT_TRUE(m_suite.close(presentation.value).ok);
+
+    const auto reopened = m_suite.openPresentation(first);
+    ASSERT_TRUE(reopened.ok()) << reopened.error().toStdString();
+    const auto third = m_suite.addPictureSlide(reopened.value, image);
+    ASSERT_TRUE(third.ok()) << third.error().toStdString();
+    EXPECT_EQ(third.value, 3);
+    const QString second = path(QStringLiteral("more slides.pptx"));
+    ASSERT_TRUE(m_suite.save(reopened.value, second, OfficeFormat::PowerPoint2007).ok);
+    ASSERT_TRUE(m_suite.close(reopened.value).ok);
+
+    const QList<qint64> slide = numbers(zipMember(second, QStringLiteral("ppt/presentation.xml")),
+                                        QStringLiteral("<p:sldSz cx=\"(\\d+)\" cy=\"(\\d+)\""));
+    ASSERT_EQ(slide.size(), 2);
+    for (int number = 1; number <= 3; ++number) {
+        const QString xml = zipMember(second, QStringLiteral("ppt/slides/slide%1.xml").arg(number));
+        EXPECT_EQ(xml.count(QStringLiteral("<p:pic>")), 1) << number;
+        const QList<qint64> box =
+            numbers(xml, QStringLiteral("<a:off x=\"(\\d+)\" y=\"(\\d+)\"/><a:ext cx=\"(\\d+)\" "
+                                        "cy=\"(\\d+)\""));
+        ASSERT_EQ(box.size(), 4) << xml.toStdString();
+        // Centred, as large as fits, proportions kept (to 0.1 mm: sizes are rounded to
+        // hundredths of millimetres on the way to the file).
+        const qint64 slack = 3600;
+        EXPECT_NEAR(box[0] * 2 + box[2], slide[0], slack);
+        EXPECT_NEAR(box[1] * 2 + box[3], slide[1], slack);
+        EXPECT_TRUE(std::abs(box[2] - slide[0]) < slack || std::abs(box[3] - slide[1]) < slack);
+        EXPECT_NEAR(double(box[2]) / box[3], double(PictureWidth) / PictureHeight, 0.01);
+    }
+    EXPECT_TRUE(zipMember(second, QStringLiteral("ppt/slides/slide4.xml")).isEmpty());
 }
 
 TEST(LibreOfficeSuiteWithoutOffice, FailsWithASentenceWhenTheOfficeIsMissing) {
