@@ -104,7 +104,8 @@ UnoConnection::Component UnoConnection::load(const QString &url, bool asTemplate
     const auto desktop = frame::Desktop::create(m_office);
     Component component = desktop->loadComponentFromURL(toUno(url), "_blank", 0, properties);
     if (!component.is())
-        throw lang::IllegalArgumentException(OUString("the office could not load the file"), nullptr, 0);
+        throw lang::IllegalArgumentException(OUString("the office could not load the file"),
+                                             nullptr, 0);
     return component;
 }
 

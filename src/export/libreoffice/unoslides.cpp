@@ -28,7 +28,8 @@ uno::Reference<graphic::XGraphic> loadPicture(const uno::Reference<uno::XCompone
     url.Name = "URL";
     url.Value <<= imageUrl;
     const uno::Reference<graphic::XGraphic> picture =
-        graphic::GraphicProvider::create(office)->queryGraphic(uno::Sequence<beans::PropertyValue>(&url, 1));
+        graphic::GraphicProvider::create(office)->queryGraphic(
+            uno::Sequence<beans::PropertyValue>(&url, 1));
     if (!picture.is())
         throw uno::RuntimeException("the picture could not be read");
     uno::Reference<beans::XPropertySet>(picture, uno::UNO_QUERY_THROW)
