@@ -1,11 +1,14 @@
 // QuortTrans: the entry. Creates the main window, runs its load step and shows it.
+#include "app/mainpageexports.h"
 #include "app/mainwindow.h"
 #include "app/messageboxnotifier.h"
 #include "app/rendererprobe.h"
 #include "app/terminationhandler.h"
 #include "browser/enginewebview.h"
+#include "export/libreoffice/libreofficesuite.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -21,6 +24,10 @@ int main(int argc, char *argv[]) {
     MainWindow window(ProgramFiles(folder), notifier,
                       [policy](int) { return new EngineWebView(nullptr, policy); });
     notifier.setOwner(&window);
+    // The office keeps its settings apart from a LibreOffice the user runs.
+    window.pageExports().setOfficeSuite(std::make_unique<LibreOfficeSuite>(
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+        QStringLiteral("/office-profile")));
     if (!window.load())
         return 1;
     TerminationHandler termination;

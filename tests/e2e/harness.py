@@ -638,8 +638,9 @@ class Program:
         self.window_id = None
         self._app = None
 
-    def start(self, proxy=None):
+    def start(self, proxy=None, extra_env=None):
         env = dict(self.session.env)
+        env.update(extra_env or {})
         if proxy is not None:
             # Anything outside 127.0.0.1 goes to the test's server instead of away.
             env["QTWEBENGINE_CHROMIUM_FLAGS"] += (

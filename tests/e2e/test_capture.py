@@ -12,8 +12,8 @@ import zlib
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
-from harness import (Program, centre, extents, has_state, on_screen, wait_equal,  # noqa: E402
-                     wait_until)
+from exportsteps import ExportSteps  # noqa: E402
+from harness import Program, wait_equal, wait_until  # noqa: E402
 
 ENGLISH = None
 TITLE = "Capture test page"
@@ -68,7 +68,7 @@ class Bitmap:
         return red, green, blue
 
 
-class CaptureTest(harness.ProgramTestCase):
+class CaptureTest(ExportSteps, harness.ProgramTestCase):
 
     SESSION = "capture"
 
@@ -76,6 +76,7 @@ class CaptureTest(harness.ProgramTestCase):
     def setUpClass(cls):
         global ENGLISH
         ENGLISH = harness.captions("English")
+        cls.english = ENGLISH
         super().setUpClass()
 
     def setUp(self):
@@ -92,33 +93,6 @@ class CaptureTest(harness.ProgramTestCase):
         wait_equal("the progress bar after the home page loaded", program.progress, 100)
         self.server.wait_for_count("/dot.png", 1)
         return program
-
-    def message_boxes(self, program):
-        """The program's message boxes on screen, as (box, the texts of its labels)."""
-        found = []
-        program.refresh()
-        app = program.app()
-        for window in (app.getChildAtIndex(i) for i in range(app.childCount)):
-            if window is None or window.getRole() not in (
-                    harness.pyatspi.ROLE_DIALOG, harness.pyatspi.ROLE_ALERT):
-                continue
-            if not [b for b in program.nodes(harness.pyatspi.ROLE_PUSH_BUTTON, "OK",
-                                             root=window) if on_screen(b)]:
-                continue
-            labels = [label.name for label in
-                      program.nodes(harness.pyatspi.ROLE_LABEL, root=window)]
-            found.append((window, labels))
-        return found
-
-    def confirm_message(self, program, expected, label):
-        """Waits for a message box that says expected, and presses its OK."""
-        box, labels = wait_until(f"a message box saying {expected!r}",
-                                 lambda: self.message_boxes(program), timeout=20)[0]
-        self.session.screenshot(label)
-        self.assertIn(expected, labels, "the message box's text")
-        program.press(program.node(harness.pyatspi.ROLE_PUSH_BUTTON, "OK", root=box))
-        wait_until("the message box to close", lambda: not self.message_boxes(program),
-                   timeout=10)
 
     def take_picture(self, program, folder, name, label):
         """Edit > Save page picture; checks the notice, the bars and the file."""
@@ -142,26 +116,6 @@ class CaptureTest(harness.ProgramTestCase):
             self.assertTrue(all(abs(a - b) <= TOLERANCE for a, b in zip(colour, wanted)),
                             f"{name}: the pixel at {x}, {y} is {colour}, expected {wanted}")
         return path
-
-    def save_dialogs(self, program):
-        return [node for node in program.nodes(harness.pyatspi.ROLE_DIALOG, ENGLISH[122])
-                if on_screen(node)]
-
-    def save_dialog(self, program):
-        dialog = wait_until("the Save dialog", lambda: self.save_dialogs(program),
-                            timeout=20)[0]
-        field = wait_until("the dialog's file-name field to have the keyboard focus",
-                           lambda: [node for node in program.nodes(
-                               harness.pyatspi.ROLE_TEXT, root=dialog)
-                               if has_state(node, harness.pyatspi.STATE_FOCUSED)])[0]
-        return dialog, field
-
-    def exit_by_button(self, program):
-        buttons = sorted(program.buttons(ENGLISH[32]), key=lambda b: extents(b)[0])
-        self.assertEqual(len(buttons), 2, "an exit button at each end of the bars")
-        self.session.click(*centre(buttons[0]))
-        self.assertEqual(program.wait_for_exit(), 0, "the program ends normally")
-        program.wait_for_helpers_gone()
 
     # -- the test
 

@@ -22,9 +22,10 @@
 namespace {
 
 // A cold start took under four seconds; a busy computer gets plenty more. A single call
-// (a long page into a document) may take long, but not forever.
+// (a long page into a document) may take long, but not longer than the exports wait for a
+// whole export: a call that hangs is ended with its office, so the export thread is free.
 constexpr qint64 ConnectLimitMsecs = 60000;
-constexpr qint64 CallLimitMsecs = 180000;
+constexpr qint64 CallLimitMsecs = 60000;
 constexpr int QuitGraceMsecs = 5000;
 // soffice.bin may end once on a new profile, asking to be started again.
 constexpr int Launches = 3;

@@ -1,0 +1,172 @@
+"""Word documents and PDFs of the page, written by the real LibreOffice from the Save menu:
+each document holds the page and its own template, the PDF has its Word copy beside it, a
+cancelled dialog writes nothing, and without LibreOffice the user is told so and goes on
+browsing."""
+
+import os
+import re
+import struct
+import subprocess
+import sys
+import time
+import zlib
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import harness  # noqa: E402
+from exportsteps import ExportSteps  # noqa: E402
+from harness import Program, wait_equal, wait_until  # noqa: E402
+
+ENGLISH = None
+TITLE = "Quarterly Wombats"
+HEADING = "Wombat census"
+PARAGRAPH = "Tea & biscuits für alle"
+CELLS = ["Burrows", "Wombats", "17", "42"]
+# A cold office (a new profile) can take a while to answer its first call.
+OFFICE_TIMEOUT = 90
+
+
+def png(width, height, rgb):
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    row = b"\x00" + bytes(rgb) * width
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(row * height))
+            + chunk(b"IEND", b""))
+
+
+PAGE = f"""<!DOCTYPE html><html><head><meta charset="utf-8"><title>{TITLE}</title></head>
+<body><h1>{HEADING}</h1><p>{PARAGRAPH.replace("&", "&amp;")}</p>
+<table border="1"><tr><td>{CELLS[0]}</td><td>{CELLS[1]}</td></tr>
+<tr><td>{CELLS[2]}</td><td>{CELLS[3]}</td></tr></table>
+<img src="/burrow.png" alt="burrow" width="40" height="30"></body></html>"""
+
+
+def office_html(document, outdir):
+    """The document as LibreOffice reads it back, as HTML: its text, its page size and its
+    pictures. Its own profile, so the program's office is not disturbed."""
+    profile = os.path.join(outdir, "reader-profile")
+    subprocess.run(["soffice", f"-env:UserInstallation=file://{profile}", "--headless",
+                    "--convert-to", "html", "--outdir", outdir, document],
+                   check=True, capture_output=True, timeout=120)
+    name = os.path.splitext(os.path.basename(document))[0] + ".html"
+    with open(os.path.join(outdir, name), encoding="utf-8", errors="replace") as source:
+        return source.read()
+
+
+def text_of(html):
+    return re.sub(r"\s+", " ", re.sub(r"<[^>]*>", " ", html)).replace("&amp;", "&")
+
+
+class OfficeTest(ExportSteps, harness.ProgramTestCase):
+
+    SESSION = "office"
+
+    @classmethod
+    def setUpClass(cls):
+        global ENGLISH
+        ENGLISH = harness.captions("English")
+        cls.english = ENGLISH
+        super().setUpClass()
+
+    def setUp(self):
+        super().setUp()
+        self.server.add_answer("/home", PAGE)
+        self.server._answers["/burrow.png"] = (png(40, 30, (120, 80, 40)), "image/png")
+
+    def start(self, folder, label, extra_env=None):
+        program = Program(self.session, folder, label).start(proxy=self.server,
+                                                             extra_env=extra_env)
+        program.wait_until_ready()
+        wait_equal("the progress bar after the home page loaded", program.progress, 100)
+        return program
+
+    def export(self, program, item, path, offered, notice, label):
+        """Save > item, the path typed into the Save dialog, and the notice confirmed."""
+        program.choose(ENGLISH[128], item)
+        _dialog, field = self.save_dialog(program)
+        self.assertEqual(field.queryText().getText(0, -1), offered, "the name offered")
+        self.session.key("ctrl+a")
+        self.session.type(path)
+        wait_equal("the typed path in the file-name field",
+                   lambda: field.queryText().getText(0, -1), path, timeout=10)
+        self.session.key("Return")
+        self.confirm_message(program, notice, label, timeout=OFFICE_TIMEOUT)
+
+    def assert_holds_the_page(self, html, name):
+        text = text_of(html)
+        for expected in [HEADING, PARAGRAPH] + CELLS:
+            self.assertIn(expected, text, f"{name} holds {expected!r}")
+
+    def test_word_and_pdf_documents(self):
+        session, server = self.session, self.server
+        folder = session.program_folder("program")
+        folder.write_lines("quortspeak.Opt", ["1", "0", "0", "0", server.url("/home")])
+        exports = os.path.join(session.root, "exports")
+        os.makedirs(exports)
+        program = self.start(folder, "office")
+        time.sleep(1)  # the template paths are set a moment after start-up
+
+        portrait = os.path.join(exports, "Wombats portrait.doc")
+        landscape = os.path.join(exports, "Wombats quer ä.doc")
+        pdf = os.path.join(exports, "census.pdf")
+        self.export(program, ENGLISH[146], portrait, "QuarterlyWombats.doc",
+                    f"{ENGLISH[108]}{portrait}", "word-h")
+        self.export(program, ENGLISH[147], landscape, "QuarterlyWombats.doc",
+                    f"{ENGLISH[108]}{landscape}", "word-v")
+        word_copy = os.path.join(exports, "census.doc")
+        self.export(program, ENGLISH[206], pdf, "QuarterlyWombats.pdf",
+                    f"{ENGLISH[108]}{pdf}\n{ENGLISH[246]} {word_copy}", "pdf")
+
+        # Cancelled: nothing written, nothing said.
+        program.choose(ENGLISH[128], ENGLISH[146])
+        self.save_dialog(program)
+        session.key("Escape")
+        wait_until("the Save dialog to close", lambda: not self.save_dialogs(program),
+                   timeout=10)
+        deadline = time.monotonic() + 2
+        while time.monotonic() < deadline:
+            self.assertEqual(self.message_boxes(program), [], "no message after a cancel")
+            time.sleep(0.2)
+        self.assertEqual(sorted(os.listdir(exports)), sorted(
+            os.path.basename(p) for p in (portrait, landscape, pdf, word_copy)),
+            "only the chosen files were written, no temporary file is left")
+        self.exit_by_button(program)
+
+        readback = os.path.join(session.root, "readback")
+        os.makedirs(readback)
+        for document, size in ((portrait, "8.27in 11.69in"), (landscape, "11.69in 8.27in")):
+            with open(document, "rb") as source:
+                self.assertEqual(source.read(8), b"\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1",
+                                 f"{document} is a Word 97 file")
+            html = office_html(document, readback)
+            self.assert_holds_the_page(html, document)
+            self.assertIn("QuortTrans", text_of(html), f"{document} has its template's header")
+            self.assertIn(f"size: {size}", html, f"{document} has its template's page size")
+            self.assertEqual(len(re.findall(r"<img\b", html)), 1, f"{document}: one picture")
+        pdf_text = subprocess.run(["pdftotext", "-enc", "UTF-8", pdf, "-"], check=True,
+                                  capture_output=True, text=True).stdout
+        self.assert_holds_the_page(pdf_text, pdf)
+        self.assert_holds_the_page(office_html(word_copy, readback), word_copy)
+        self.assertEqual(server.foreign, [], "nothing was asked of any other address")
+
+    def test_without_libreoffice_the_user_is_told_and_browses_on(self):
+        folder = self.session.program_folder("program-without-office")
+        folder.write_lines("quortspeak.Opt", ["1", "0", "0", "0", self.server.url("/home")])
+        program = self.start(folder, "no-office",
+                             {"UNO_PATH": os.path.join(self.session.root, "nowhere")})
+        time.sleep(1)
+        program.choose(ENGLISH[128], ENGLISH[146])
+        self.confirm_message(program, ENGLISH[243], "no-office")
+        self.assertEqual(self.save_dialogs(program), [], "no Save dialog without an office")
+        # Still a browser: the next page loads.
+        self.server.add_answer("/next", "<html><head><title>Next</title></head>"
+                               "<body>on</body></html>")
+        program.enter_address(self.server.url("/next"))
+        self.server.wait_for_count("/next", 1)
+        self.exit_by_button(program)
+
+
+if __name__ == "__main__":
+    harness.main()
