@@ -1,0 +1,127 @@
+// The Word and PDF exports on awkward pages, with the real engine and the real LibreOffice:
+// each one ends in a good file or in a clear message, and never hangs.
+#include "app/mainpageexports.h"
+#include "app/mainwindow.h"
+#include "browser/enginewebview.h"
+#include "browser/navigationpolicy.h"
+#include "commandbar/maincommandbars.h"
+#include "export/libreoffice/libreofficesuite.h"
+#include "export/pageexports.h"
+#include "programfolderfixture.h"
+#include "recordingnotifier.h"
+#include "support/httpserver.h"
+#include "waituntil.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+constexpr int ExportTimeLimitMs = 120000; // a cold office included
+
+class OfficeExportsOnRealPages : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const NavigationPolicy policy(folder.path());
+        window = std::make_unique<MainWindow>(
+            ProgramFiles(ProgramFolder(folder.path())), notifier,
+            [policy](int) { return new EngineWebView(nullptr, policy); });
+        ASSERT_TRUE(window->load());
+        window->setGeometry(40, 40, 800, 600);
+        window->show();
+        window->pageExports().setOfficeSuite(
+            std::make_unique<LibreOfficeSuite>(out.filePath(QStringLiteral("profile"))));
+        window->pageExports().setFileChooser([this](QWidget *, const SaveDialogRequest &r) {
+            offered.append(r.defaultName);
+            return answer;
+        });
+        ASSERT_TRUE(waitUntil([&] { return !window->state().wordTemplateHPath.isEmpty(); }, 5000));
+    }
+
+    void open(const QString &path, const QString &html) {
+        server.setHtml(path, html);
+        WebView *view = window->tabs().currentView();
+        int complete = 0;
+        auto connection = QObject::connect(view, &WebView::documentComplete,
+                                           [&](const QString &) { ++complete; });
+        view->navigate(server.url(path).toString());
+        ASSERT_TRUE(waitUntil([&] { return complete > 0; }, 20000)) << path.toStdString();
+        QObject::disconnect(connection);
+    }
+
+    // Runs the command with the dialog answered by target; what the user was told last.
+    QString exportTo(const char *key, const QString &target) {
+        answer = target;
+        notifier.messages.clear();
+        Q_EMIT window->bars().buttonClick(3, QLatin1String(key));
+        EXPECT_TRUE(
+            waitUntil([&] { return !window->pageExports().exports().isBusy(); }, ExportTimeLimitMs))
+            << key << " on " << target.toStdString() << " never ended";
+        return notifier.messages.isEmpty() ? QString() : notifier.messages.last();
+    }
+
+    void expectWritten(const QString &told, const QString &target) {
+        EXPECT_TRUE(told.contains(QStringLiteral("The file was saved: ") + target))
+            << told.toStdString();
+        EXPECT_GT(QFileInfo(target).size(), 1000) << target.toStdString();
+    }
+
+    TemporaryProgramFolder folder;
+    QTemporaryDir out;
+    TestHttpServer server;
+    RecordingNotifier notifier;
+    std::unique_ptr<MainWindow> window;
+    QStringList offered;
+    QString answer;
+};
+
+} // namespace
+
+TEST_F(OfficeExportsOnRealPages, AwkwardPagesEndInAGoodFileOrAClearMessage) {
+    // A title of punctuation only offers the extension alone, and still gives a document.
+    open("/punctuation", "<title>?!&lt;&gt; -- ...</title><p>Only punctuation above.</p>");
+    expectWritten(exportTo("SAVE:WORDH", out.filePath("punctuation.doc")),
+                  out.filePath("punctuation.doc"));
+    EXPECT_EQ(offered.last(), ".doc");
+
+    // A picture that does not load, and a name with spaces and letters beyond ASCII.
+    open("/broken", "<title>Broken</title><p>Before</p><img src='/missing.png'><p>After</p>");
+    const QString spaced = out.filePath(QStringLiteral("Größe und Maß.pdf"));
+    expectWritten(exportTo("SAVE:PDF", spaced), spaced);
+    EXPECT_TRUE(QFileInfo::exists(out.filePath(QStringLiteral("Größe und Maß.doc"))));
+
+    // A page that rewrites itself all the while the export runs.
+    open("/restless", "<title>Restless</title><body><p id=n>0</p><script>let i = 0;"
+                      "setInterval(() => { document.body.innerHTML = '<p>' + (++i) + '</p>'"
+                      " + 'x'.repeat(i % 500); }, 5);</script></body>");
+    expectWritten(exportTo("SAVE:WORDV", out.filePath("restless.doc")),
+                  out.filePath("restless.doc"));
+
+    // A folder that cannot be written to (a file stands where the folder should be): told,
+    // and nothing is left behind.
+    QFile blocker(out.filePath("not-a-folder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString told = exportTo("SAVE:WORDH", out.filePath("not-a-folder/page.doc"));
+    EXPECT_TRUE(told.contains("The office suite could not finish the export"))
+        << told.toStdString();
+    EXPECT_TRUE(told.contains("not-a-folder")) << told.toStdString();
+    EXPECT_FALSE(told.contains("was saved"));
+    EXPECT_EQ(window->windowOpacity(), 1.0);
+
+    // Five megabytes of text (some 30 s of the office's HTML import here).
+    QString big = QStringLiteral("<title>Big</title>");
+    const QString line = QStringLiteral("<p>%1 wombats dig burrows all night long.</p>\n");
+    for (int i = 0; big.size() < 5 * 1024 * 1024; ++i)
+        big += line.arg(i);
+    open("/big", big);
+    expectWritten(exportTo("SAVE:WORDH", out.filePath("big.doc")), out.filePath("big.doc"));
+
+    // Only the chosen files are left: no temporary or half-written file.
+    QStringList left = QDir(out.path()).entryList(QDir::Files | QDir::Hidden);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{"Größe und Maß.doc", "Größe und Maß.pdf", "big.doc",
+                                 "not-a-folder", "punctuation.doc", "restless.doc"}));
+}
