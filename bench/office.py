@@ -1,0 +1,160 @@
+#!/usr/bin/python3
+"""How long a Word export takes: the first of a run, when the office has to start, and the
+ones after it, against one bare `soffice --headless --convert-to doc` of the same page; and
+the longest time the interface thread stays silent meanwhile. See README.md."""
+
+import argparse
+import base64
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+import heartbeat
+from heartbeat import REPO, TARGET_MS, Driver, longest_silence, png, silences
+
+OLE_MAGIC = b"\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1"
+TABLE = "".join(f"<tr><td>Burrow {n}</td><td>{n * 7}</td></tr>" for n in range(40))
+PARAGRAPHS = "".join(f"<p>Paragraph {n}: wombats dig at night & sleep by day.</p>"
+                     for n in range(60))
+
+
+def page(picture_src):
+    return (f"<!DOCTYPE html><html><head><meta charset='utf-8'><title>Office bench</title>"
+            f"</head><body><h1>Wombat census</h1>{PARAGRAPHS}<table border=1>{TABLE}</table>"
+            f"<img src='{picture_src}' width=160 height=120></body></html>")
+
+
+class OfficeDriver(Driver):
+    def word(self):
+        """Save > Word document (template), a new name each time; the times of the parts."""
+        path = os.path.join(self.work, f"{self.name}-word-{self.count}.doc")
+        beat, start, state = self.begin("word")
+        dialog_at = self.wait_window(self.texts[122]) + 0.3
+        time.sleep(0.5)
+        self.session.key("ctrl+a")
+        self.session.type(path)
+        enter_at = time.monotonic()
+        self.session.key("Return")
+        shown = self.wait_window(self.texts[179], timeout=120)
+        time.sleep(0.3)
+        end = time.monotonic()
+        pings = beat.stop()
+        self.session.screenshot(f"{self.name}-word-{self.count}")
+        result = {"export_s": shown - enter_at,
+                  "own": max(longest_silence(pings, start, dialog_at)[0],
+                             longest_silence(pings, enter_at, end)[0]),
+                  "long": silences(pings, start, end), **self.others(state)}
+        self.close_notice()
+        with open(path, "rb") as written:
+            if written.read(8) != OLE_MAGIC:
+                raise RuntimeError(f"{path} is no Word 97 document")
+        return result
+
+
+def bare_conversions(html, runs, work):
+    """Seconds of each `soffice --convert-to doc` of the page, after one that makes the
+    profile."""
+    source = os.path.join(work, "bare-page.html")
+    with open(source, "w", encoding="utf-8") as out:
+        out.write(html)
+    profile = tempfile.mkdtemp(prefix="bare-profile-", dir=work)
+    times = []
+    for number in range(runs + 1):
+        outdir = os.path.join(work, f"bare-{number}")
+        began = time.monotonic()
+        # Writer's HTML import, as the program uses it (without it soffice opens the page
+        # as a web document, which has no Word export, and writes nothing).
+        subprocess.run(["soffice", f"-env:UserInstallation=file://{profile}", "--headless",
+                        "--infilter=HTML (StarWriter)", "--convert-to", "doc:MS Word 97",
+                        "--outdir", outdir, source],
+                       check=True, capture_output=True, timeout=180)
+        took = time.monotonic() - began
+        with open(os.path.join(outdir, "bare-page.doc"), "rb") as written:
+            if written.read(8) != OLE_MAGIC:
+                raise RuntimeError("the bare conversion wrote no Word 97 document")
+        if number:
+            times.append(took)
+    return times
+
+
+def spread(values):
+    return (f"median {statistics.median(values):6.2f}  min {min(values):6.2f}  "
+            f"max {max(values):6.2f}")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--program", default=str(REPO / "build" / "program"))
+    parser.add_argument("--program-runs", type=int, default=4,
+                        help="program runs; the first makes the office's profile")
+    parser.add_argument("--exports", type=int, default=4, help="Word exports in each run")
+    parser.add_argument("--bare-runs", type=int, default=5)
+    parser.add_argument("--quiet-wait", type=float, default=60)
+    parser.add_argument("--artifacts", default="/tmp/office-bench-artifacts")
+    options = parser.parse_args()
+
+    os.environ.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox")
+    import harness
+    harness.PROGRAM_DIR = os.path.abspath(options.program)
+    harness.ARTIFACTS_DIR = os.path.abspath(options.artifacts)
+    os.makedirs(harness.ARTIFACTS_DIR, exist_ok=True)
+    texts = harness.captions("English")
+    session = harness.Session("office-bench").start()
+    server = harness.PageServer().start()
+    picture = png(160, 120, (120, 80, 40))
+    try:
+        server.add_answer("/home", page("/dot.png"))  # start_program waits for /dot.png
+        server._answers["/dot.png"] = (picture, "image/png")
+        folder = session.program_folder("program")
+        folder.write_lines("quortspeak.Opt", ["1", "0", "0", "0", server.url("/home")])
+        first_ever, firsts, nexts = None, [], []
+        places = None
+        for number in range(options.program_runs):
+            program = heartbeat.start_program(harness, session, folder, server, accessible=True)
+            harness.wait_equal("the page loaded", program.progress, 100)
+            if places is None:
+                target = program.buttons(texts[128])[0]
+                items = program.open_menu(texts[128])
+                places = {"word": (harness.centre(target), harness.centre(items[texts[146]]))}
+                session.key("Escape")
+                time.sleep(0.5)
+            driver = OfficeDriver(f"run{number}", program, texts, session.artifacts, places,
+                                  options.quiet_wait)
+            results = [driver.word() for _ in range(options.exports)]
+            for index, result in enumerate(results):
+                shown = {k: (round(v, 2) if isinstance(v, float) else v)
+                         for k, v in result.items()}
+                print(f"program run {number} export {index + 1}: {shown}", flush=True)
+            if number == 0:
+                first_ever = results[0]
+            else:
+                firsts.append(results[0])
+            nexts.extend(results[1:])
+            session.end_programs()
+
+        inline = "data:image/png;base64," + base64.b64encode(picture).decode()
+        bare = bare_conversions(page(inline), options.bare_runs, session.artifacts)
+        base = statistics.median(bare)
+        print(f"\nbare soffice --convert-to doc, s    {spread(bare)}")
+        print(f"first export with a new profile, s  {first_ever['export_s']:6.2f}")
+        first_times = [r["export_s"] for r in firsts]
+        next_times = [r["export_s"] for r in nexts]
+        print(f"first export of a run, s            {spread(first_times)}   "
+              f"{statistics.median(first_times) / base:.2f}x bare (target 1.3)")
+        print(f"next exports, s                     {spread(next_times)}   "
+              f"{statistics.median(next_times) / base:.2f}x bare (target 0.25)")
+        silent = [r["own"] for r in [first_ever] + firsts + nexts]
+        print(f"longest silence, ms                 {spread(silent)}   (target {TARGET_MS})")
+        met = (statistics.median(first_times) <= 1.3 * base
+               and statistics.median(next_times) <= 0.25 * base and max(silent) < TARGET_MS)
+        return 0 if met else 1
+    finally:
+        server.stop()
+        session.stop()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
