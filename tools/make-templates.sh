@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates the two Word templates QuortTrans pastes a whole web page into
 # when it exports a page to Word:
-#   data/Data/Template.Doc   portrait A4
-#   data/Data/TemplateH.Doc  landscape A4
+#   data/Data/Template.Doc   landscape A4, for "Word document, landscape"
+#   data/Data/TemplateH.Doc  portrait A4 (H for Hochformat), for "Word document, portrait"
 #
 # The templates are written as flat ODF text (.fodt) here, so everything about
 # them (page size, margins, fonts, header, footer) is readable in this one
@@ -115,8 +115,8 @@ write_fodt() {
 FODT
 }
 
-write_fodt "$work/Template.fodt"  21cm   29.7cm portrait
-write_fodt "$work/TemplateH.fodt" 29.7cm 21cm   landscape
+write_fodt "$work/Template.fodt"  29.7cm 21cm   landscape
+write_fodt "$work/TemplateH.fodt" 21cm   29.7cm portrait
 
 "$soffice" -env:UserInstallation="file://$profile" --headless --norestore \
   --convert-to 'doc:MS Word 97' --outdir "$work" \

@@ -108,13 +108,15 @@ class OfficeTest(ExportSteps, harness.ProgramTestCase):
         program = self.start(folder, "office")
         time.sleep(1)  # the template paths are set a moment after start-up
 
-        portrait = os.path.join(exports, "Wombats portrait.doc")
+        # "Word document, landscape" on Template.Doc, "Word document, portrait" on
+        # TemplateH.Doc (H for Hochformat).
         landscape = os.path.join(exports, "Wombats quer ä.doc")
+        portrait = os.path.join(exports, "Wombats portrait.doc")
         pdf = os.path.join(exports, "census.pdf")
-        self.export(program, ENGLISH[146], portrait, "QuarterlyWombats.doc",
-                    f"{ENGLISH[108]}{portrait}", "word-h")
-        self.export(program, ENGLISH[147], landscape, "QuarterlyWombats.doc",
-                    f"{ENGLISH[108]}{landscape}", "word-v")
+        self.export(program, ENGLISH[146], landscape, "QuarterlyWombats.doc",
+                    f"{ENGLISH[108]}{landscape}", "word-h")
+        self.export(program, ENGLISH[147], portrait, "QuarterlyWombats.doc",
+                    f"{ENGLISH[108]}{portrait}", "word-v")
         word_copy = os.path.join(exports, "census.doc")
         self.export(program, ENGLISH[206], pdf, "QuarterlyWombats.pdf",
                     f"{ENGLISH[108]}{pdf}\n{ENGLISH[246]} {word_copy}", "pdf")
