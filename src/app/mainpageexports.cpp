@@ -1,5 +1,6 @@
 #include "app/mainpageexports.h"
 
+#include "app/mainwindowlayout.h"
 #include "app/statusline.h"
 #include "browser/browsertabs.h"
 #include "browser/webview.h"
@@ -14,8 +15,9 @@
 #include <QDir>
 
 MainPageExports::MainPageExports(QWidget &window, StatusLine &statusLine,
-                                 FloatingBars &floatingBars, BrowserTabs &tabs, ProgramState &state,
-                                 const ProgramFiles &files, Notifier &notifier) {
+                                 FloatingBars &floatingBars, MainWindowLayout &layout,
+                                 BrowserTabs &tabs, ProgramState &state, const ProgramFiles &files,
+                                 Notifier &notifier) {
     PageCapture::Host host{window, [&tabs]() -> QWidget * { return tabs.currentView(); },
                            [&] {
                                // The page takes the whole window; floating bars must not come back
@@ -32,13 +34,14 @@ MainPageExports::MainPageExports(QWidget &window, StatusLine &statusLine,
                                floatingBars.navigated(); // floating bars watch the pointer again
                            }};
     m_capture = std::make_unique<PageCapture>(std::move(host));
-    m_exports = std::make_unique<PageExports>(PageExports::Context{
-        window, state.language, notifier, state,
-        // Spelled exactly: found without regard to case, it would be images/,
-        // the folder of the buttons' pictures.
-        QDir(files.folder().root()).filePath(QStringLiteral("Images")),
-        [&tabs] { return tabs.currentView(); }, *m_capture, SaveDialog::ask,
-        [&statusLine](const QString &text) { statusLine.setStatusText(text); }});
+    m_exports = std::make_unique<PageExports>(
+        PageExports::Context{window, state.language, notifier, state,
+                             // Spelled exactly: found without regard to case, it would be images/,
+                             // the folder of the buttons' pictures.
+                             QDir(files.folder().root()).filePath(QStringLiteral("Images")),
+                             [&tabs] { return tabs.currentView(); }, *m_capture, SaveDialog::ask,
+                             [&statusLine](const QString &text) { statusLine.setStatusText(text); },
+                             [&layout](bool frozen) { layout.setFrozen(frozen); }});
 }
 
 MainPageExports::~MainPageExports() = default;

@@ -6,6 +6,7 @@
 
 class FloatingBars;
 class MainMessages;
+class MainWindowLayout;
 class OfficeRunner;
 class OfficeSuite;
 class PageCapture;
@@ -23,8 +24,8 @@ class Notifier;
 class MainPageExports {
 public:
     MainPageExports(QWidget &window, StatusLine &statusLine, FloatingBars &floatingBars,
-                    BrowserTabs &tabs, ProgramState &state, const ProgramFiles &files,
-                    Notifier &notifier);
+                    MainWindowLayout &layout, BrowserTabs &tabs, ProgramState &state,
+                    const ProgramFiles &files, Notifier &notifier);
     ~MainPageExports();
 
     // False when key is not one of these commands.

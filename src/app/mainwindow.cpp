@@ -93,8 +93,8 @@ void MainWindow::createChildren() {
     m_layout = std::make_unique<MainWindowLayout>(
         MainWindowLayout::Parts{*this, *m_picBar, *m_statusLine, *m_bars, *m_tabStrip,
                                 *m_addressBar, *m_findBar, *m_tabs, *m_registry, m_state, m_twips});
-    m_pageExports = std::make_unique<MainPageExports>(*this, *m_statusLine, *m_floatingBars,
-                                                      *m_tabs, m_state, m_files, m_notifier);
+    m_pageExports = std::make_unique<MainPageExports>(
+        *this, *m_statusLine, *m_floatingBars, *m_layout, *m_tabs, m_state, m_files, m_notifier);
     makeDispatcher();
     connect(m_bars, &MainCommandBars::buttonClick, this,
             [this](int bar, const QString &key) { m_dispatcher->ButtonClick(bar, key); });
