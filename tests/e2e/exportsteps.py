@@ -9,8 +9,9 @@ class ExportSteps:
     """Mixed into a harness.ProgramTestCase whose module sets self.english to the English
     captions."""
 
-    def message_boxes(self, program):
-        """The program's message boxes on screen, as (box, the texts of its labels)."""
+    def message_boxes(self, program, button="OK"):
+        """The program's message boxes on screen with that button, as (box, the texts of
+        its labels)."""
         found = []
         program.refresh()
         app = program.app()
@@ -18,7 +19,7 @@ class ExportSteps:
             if window is None or window.getRole() not in (
                     harness.pyatspi.ROLE_DIALOG, harness.pyatspi.ROLE_ALERT):
                 continue
-            if not [b for b in program.nodes(harness.pyatspi.ROLE_PUSH_BUTTON, "OK",
+            if not [b for b in program.nodes(harness.pyatspi.ROLE_PUSH_BUTTON, button,
                                              root=window) if on_screen(b)]:
                 continue
             labels = [label.name for label in
@@ -26,15 +27,20 @@ class ExportSteps:
             found.append((window, labels))
         return found
 
-    def confirm_message(self, program, expected, label, timeout=20):
-        """Waits for a message box that says expected, and presses its OK."""
+    def confirm_message(self, program, expected, label, timeout=20, button="OK"):
+        """Waits for a message box that says expected (its text, or a test of its texts),
+        and presses the button."""
         box, labels = wait_until(f"a message box saying {expected!r}",
-                                 lambda: self.message_boxes(program), timeout=timeout)[0]
+                                 lambda: self.message_boxes(program, button),
+                                 timeout=timeout)[0]
         self.session.screenshot(label)
-        self.assertIn(expected, labels, "the message box's text")
-        program.press(program.node(harness.pyatspi.ROLE_PUSH_BUTTON, "OK", root=box))
-        wait_until("the message box to close", lambda: not self.message_boxes(program),
-                   timeout=10)
+        if callable(expected):
+            self.assertTrue(expected(labels), f"the message box's text: {labels}")
+        else:
+            self.assertIn(expected, labels, "the message box's text")
+        program.press(program.node(harness.pyatspi.ROLE_PUSH_BUTTON, button, root=box))
+        wait_until("the message box to close",
+                   lambda: not self.message_boxes(program, button), timeout=10)
 
     def save_dialogs(self, program):
         return [node for node in program.nodes(harness.pyatspi.ROLE_DIALOG, self.english[122])

@@ -153,6 +153,84 @@ class OfficeTest(ExportSteps, harness.ProgramTestCase):
         self.assert_holds_the_page(office_html(word_copy, readback), word_copy)
         self.assertEqual(server.foreign, [], "nothing was asked of any other address")
 
+    def test_workbook_and_slides(self):
+        session, server = self.session, self.server
+        folder = session.program_folder("program-sheets-slides")
+        folder.write_lines("quortspeak.Opt", ["1", "0", "0", "0", server.url("/home")])
+        exports = os.path.join(session.root, "sheets-slides")
+        os.makedirs(exports)
+        program = self.start(folder, "sheets-slides")
+
+        # Excel, twice to one name: the second asks, and replaces the first whole.
+        workbook = os.path.join(exports, "census.xls")
+        self.export(program, ENGLISH[148], workbook, "QuarterlyWombats.xls",
+                    f"{ENGLISH[108]}{workbook}", "workbook")
+        first = os.path.getmtime(workbook)
+        program.choose(ENGLISH[128], ENGLISH[148])
+        _dialog, field = self.save_dialog(program)
+        session.key("ctrl+a")
+        session.type(workbook)
+        wait_equal("the typed path", lambda: field.queryText().getText(0, -1), workbook,
+                   timeout=10)
+        session.key("Return")
+        self.confirm_message(program, lambda labels: any(workbook in t for t in labels),
+                             "replace-workbook", button="Yes")
+        self.confirm_message(program, f"{ENGLISH[108]}{workbook}", "workbook-again",
+                             timeout=OFFICE_TIMEOUT)
+        self.assertGreaterEqual(os.path.getmtime(workbook), first)
+
+        # PowerPoint, twice to one file: slides 1 and 2, no question.
+        deck = os.path.join(exports, "deck.ppt")
+        for number in (1, 2):
+            self.export(program, ENGLISH[149], deck, "QuarterlyWombats.ppt",
+                        lambda labels, n=number: any(
+                            t.startswith(f"{ENGLISH[216]}{n} {ENGLISH[217]}") and deck in t
+                            for t in labels), f"slide-{number}")
+
+        # A file that is no presentation is left as it was, and the user is told.
+        broken = os.path.join(exports, "broken.ppt")
+        with open(broken, "wb") as out:
+            out.write(b"This is a shopping list, not a presentation.\n")
+        self.export(program, ENGLISH[149], broken, "QuarterlyWombats.ppt",
+                    lambda labels: any(t.startswith(ENGLISH[244]) for t in labels),
+                    "broken-presentation")
+        with open(broken, "rb") as source:
+            self.assertEqual(source.read(), b"This is a shopping list, not a presentation.\n")
+        self.exit_by_button(program)
+        self.assertEqual(sorted(os.listdir(exports)), ["broken.ppt", "census.xls", "deck.ppt"],
+                         "no temporary file is left")
+
+        readback = os.path.join(session.root, "readback-sheets")
+        os.makedirs(readback)
+        profile = os.path.join(readback, "profile")
+        # Text quoted, numbers not: the numbers stayed numbers.
+        subprocess.run(["soffice", f"-env:UserInstallation=file://{profile}", "--headless",
+                        "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,true,true",
+                        "--outdir", readback, workbook], check=True, capture_output=True,
+                       timeout=120)
+        with open(os.path.join(readback, "census.csv"), encoding="utf-8") as source:
+            rows = source.read().splitlines()
+        self.assertIn(f'"{CELLS[0]}","{CELLS[1]}"', rows, "the header row in two cells")
+        self.assertIn(f"{CELLS[2]},{CELLS[3]}", rows, "the number row, as numbers")
+        subprocess.run(["soffice", f"-env:UserInstallation=file://{profile}", "--headless",
+                        "--convert-to", "fods", "--outdir", readback, workbook],
+                       check=True, capture_output=True, timeout=120)
+        with open(os.path.join(readback, "census.fods"), encoding="utf-8") as source:
+            sheets = re.findall(r"<table:table table:name=", source.read())
+        self.assertEqual(len(sheets), 2, "the page's sheet and the new workbook's own")
+
+        subprocess.run(["soffice", f"-env:UserInstallation=file://{profile}", "--headless",
+                        "--convert-to", "pdf", "--outdir", readback, deck],
+                       check=True, capture_output=True, timeout=120)
+        pdf = os.path.join(readback, "deck.pdf")
+        info = subprocess.run(["pdfinfo", pdf], check=True, capture_output=True,
+                              text=True).stdout
+        self.assertRegex(info, r"Pages:\s+2\n", "two slides")
+        images = subprocess.run(["pdfimages", "-list", pdf], check=True, capture_output=True,
+                                text=True).stdout.splitlines()[2:]
+        self.assertEqual(sorted({int(line.split()[0]) for line in images}), [1, 2],
+                         "a picture on each slide")
+
     def test_without_libreoffice_the_user_is_told_and_browses_on(self):
         folder = self.session.program_folder("program-without-office")
         folder.write_lines("quortspeak.Opt", ["1", "0", "0", "0", self.server.url("/home")])

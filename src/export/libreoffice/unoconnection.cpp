@@ -9,6 +9,7 @@
 #include <com/sun/star/frame/Desktop.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/lang/IllegalArgumentException.hpp>
+#include <com/sun/star/lang/XServiceInfo.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 #include <cppuhelper/bootstrap.hxx>
 #include <exception>
@@ -160,7 +161,19 @@ quint64 UnoConnection::newWorkbookFromHtml(const QString &htmlUrl, QString *deta
 }
 
 quint64 UnoConnection::openPresentation(const QString &url, QString *detail) {
-    return guarded(detail, quint64(0), [&] { return keep(load(url, false)); });
+    return guarded(detail, quint64(0), [&] {
+        // Any file loads as something (a text file as a text document); only a
+        // presentation may be added to. What is not one is closed at once, so no lock
+        // file of the office stays beside the user's file.
+        const Component loaded = load(url, false);
+        if (!uno::Reference<lang::XServiceInfo>(loaded, uno::UNO_QUERY_THROW)
+                 ->supportsService("com.sun.star.presentation.PresentationDocument")) {
+            uno::Reference<util::XCloseable>(loaded, uno::UNO_QUERY_THROW)->close(true);
+            throw lang::IllegalArgumentException(OUString("the file is not a presentation"),
+                                                 nullptr, 0);
+        }
+        return keep(loaded);
+    });
 }
 
 quint64 UnoConnection::newPresentation(QString *detail) {
