@@ -13,6 +13,8 @@
 #include "waituntil.h"
 
 #include <QFileInfo>
+#include <QMap>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -124,4 +126,66 @@ TEST_F(OfficeExportsOnRealPages, AwkwardPagesEndInAGoodFileOrAClearMessage) {
     left.sort();
     EXPECT_EQ(left, (QStringList{"Größe und Maß.doc", "Größe und Maß.pdf", "big.doc",
                                  "not-a-folder", "punctuation.doc", "restless.doc"}));
+}
+
+namespace {
+// The first sheet of each workbook as CSV lines, read back by LibreOffice itself.
+QMap<QString, QStringList> firstSheets(const QStringList &workbooks, const QString &folder) {
+    QProcess soffice;
+    soffice.start(QStringLiteral("soffice"),
+                  QStringList{QStringLiteral("-env:UserInstallation=file://") + folder +
+                                  QStringLiteral("/reader-profile"),
+                              QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                              QStringLiteral("csv"), QStringLiteral("--outdir"), folder} +
+                      workbooks);
+    soffice.waitForFinished(180000);
+    QMap<QString, QStringList> sheets;
+    for (const QString &workbook : workbooks) {
+        QFile csv(QDir(folder).filePath(QFileInfo(workbook).completeBaseName() + ".csv"));
+        if (csv.open(QIODevice::ReadOnly))
+            sheets[QFileInfo(workbook).fileName()] =
+                QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+    return sheets;
+}
+} // namespace
+
+TEST_F(OfficeExportsOnRealPages, WorkbooksAndSlidesOfAwkwardPages) {
+    open("/plain", "<title>Plain</title><p>First paragraph</p><p>Second paragraph</p>");
+    expectWritten(exportTo("SAVE:EXCEL", out.filePath("plain.xlsx")), out.filePath("plain.xlsx"));
+
+    QString rows = QStringLiteral("<title>Rows</title><table>");
+    for (int i = 1; i <= 2000; ++i)
+        rows += QStringLiteral("<tr><td>Burrow %1</td><td>%2</td></tr>").arg(i).arg(i * 3);
+    open("/rows", rows + "</table>");
+    expectWritten(exportTo("SAVE:EXCEL", out.filePath("rows.xls")), out.filePath("rows.xls"));
+
+    open("/nested", "<title>Nested</title><table><tr><td colspan=2>Both columns</td></tr>"
+                    "<tr><td>Outer</td><td><table><tr><td>Inner</td><td>7</td></tr></table>"
+                    "</td></tr></table>");
+    expectWritten(exportTo("SAVE:EXCEL", out.filePath("nested.ods")), out.filePath("nested.ods"));
+
+    const QMap<QString, QStringList> sheets = firstSheets(
+        {out.filePath("plain.xlsx"), out.filePath("rows.xls"), out.filePath("nested.ods")},
+        out.path());
+    // Without tables the text lands in column A, one paragraph a row.
+    EXPECT_EQ(sheets.value("plain.xlsx"), (QStringList{"First paragraph", "Second paragraph"}));
+    // Every one of 2,000 rows, in two columns.
+    const QStringList all = sheets.value("rows.xls");
+    ASSERT_EQ(all.size(), 2000);
+    EXPECT_EQ(all.first(), "Burrow 1,3");
+    EXPECT_EQ(all.last(), "Burrow 2000,6000");
+    // Merged and nested cells keep their text.
+    const QString nested = sheets.value("nested.ods").join('\n');
+    for (const char *text : {"Both columns", "Outer", "Inner", "7"})
+        EXPECT_TRUE(nested.contains(text)) << text << " in " << nested.toStdString();
+
+    // A 300-character title offers its first 22 letters; the slide is written.
+    open("/long", "<title>" + QString(300, 'w') + "</title><p>A long title</p>");
+    const QString told = exportTo("SAVE:PPT", out.filePath("deck.pptx"));
+    EXPECT_TRUE(told.endsWith("Slide 1 was added to the presentation:\r\n" +
+                              out.filePath("deck.pptx")))
+        << told.toStdString();
+    EXPECT_GT(QFileInfo(out.filePath("deck.pptx")).size(), 1000);
+    EXPECT_EQ(offered.last(), QString(22, 'w') + ".ppt");
 }
