@@ -48,5 +48,5 @@ WriteResult LinkGroupFile::write(const QString &path, const QList<LinkEntry> &en
     lines.reserve(entries.size());
     for (const LinkEntry &entry : entries)
         lines.append(line(entry));
-    return TextFile::writeLines(path, lines);
+    return TextFile::writeLines(path, lines, TextFile::Access::OwnerOnly);
 }

@@ -2,6 +2,8 @@
 
 #include "core/languagefile.h"
 
+#include <QFileInfo>
+
 LinkTable::LinkTable(const ProgramFolder &folder)
     : m_store(folder)
     , m_titles(folder.path(QStringLiteral("Links/Links.Bok"))) {}
@@ -11,7 +13,8 @@ WriteResult LinkTable::readTitles(const LanguageFile &language) {
 }
 
 void LinkTable::applyColumnTitles(const LanguageFile &language) {
-    m_model.setColumnTitles({language.caption(64), language.caption(65), QString(),
+    // The hidden address column is titled too, for screen readers.
+    m_model.setColumnTitles({language.caption(64), language.caption(65), language.caption(66),
                              language.caption(67), language.caption(68), language.caption(69),
                              language.caption(73)});
 }
@@ -25,8 +28,41 @@ void LinkTable::setCurrentGroup(int group) {
         m_currentGroup = group;
 }
 
-void LinkTable::readTable(int minRows) {
+bool LinkTable::readTable(int minRows) {
     m_model.setLinks(m_store.read(m_currentGroup, m_titles.count(m_currentGroup + 1)), minRows);
+    m_modified = false;
+    const QFileInfo file(m_store.path(m_currentGroup));
+    return !file.exists() || file.isReadable();
+}
+
+LinkTable::AddOutcome LinkTable::addPage(const Page &page) {
+    if (page.title.isEmpty())
+        return AddOutcome::NoTitle;
+    for (int row = 0; row < m_model.linkCount(); ++row) {
+        if (m_model.entry(row).name == page.title)
+            return AddOutcome::AlreadyThere;
+    }
+    QString shown = page.addressText;
+    if (shown.size() > ShownAddressLength)
+        shown = shown.left(ShownAddressLength) + QStringLiteral("..");
+    m_model.addLink({page.title, page.address, QString(), QString(), shown, page.date});
+    // The group's count follows when the save has written the link, so the titles never
+    // count a link its file does not hold.
+    m_modified = true;
+    return AddOutcome::Added;
+}
+
+void LinkTable::setLink(int row, const LinkEntry &entry) {
+    if (!m_model.isLink(row))
+        return;
+    m_model.setEntry(row, entry);
+    m_modified = true;
+}
+
+WriteResult LinkTable::renameGroup(const QString &title) {
+    m_pendingTitle.clear();
+    m_titles.setTitle(m_currentGroup + 1, title);
+    return m_titles.save();
 }
 
 WriteResult LinkTable::saveTable() {
@@ -36,6 +72,7 @@ WriteResult LinkTable::saveTable() {
     // The grid keeps its rows; the links move into their sorted order.
     m_model.setLinks(saved.links, m_model.rowCount() + 1);
     m_titles.setCount(m_currentGroup + 1, saved.count());
+    m_modified = false;
     return saveTitle();
 }
 

@@ -17,7 +17,60 @@ void LinkTableModel::setLinks(const QList<LinkEntry> &links, int minRows) {
     m_count = static_cast<int>(links.size());
     m_entries = links;
     m_entries.resize(std::max(minRows - 1, m_count));
+    m_revealedRow = -1;
+    m_revealed = false;
     endResetModel();
+}
+
+bool LinkTableModel::isLink(int row) const {
+    return row >= 0 && row < m_count && !m_entries[row].isBlank();
+}
+
+void LinkTableModel::addLink(const LinkEntry &entry) {
+    const int row = m_count;
+    if (row >= m_entries.size()) {
+        beginInsertRows(QModelIndex(), row, row);
+        m_entries.append(entry);
+        ++m_count;
+        endInsertRows();
+        return;
+    }
+    ++m_count;
+    setEntry(row, entry);
+}
+
+void LinkTableModel::sortLinks(Column column) {
+    const auto text = [column](const LinkEntry &e) {
+        return column == AddressColumn ? e.address : e.name;
+    };
+    beginResetModel();
+    std::stable_sort(m_entries.begin(), m_entries.begin() + m_count,
+                     [&text](const LinkEntry &a, const LinkEntry &b) {
+                         return QString::compare(text(a), text(b), Qt::CaseInsensitive) < 0;
+                     });
+    m_revealedRow = -1;
+    m_revealed = false;
+    endResetModel();
+}
+
+void LinkTableModel::togglePrivate(int row) {
+    if (row < 0 || row >= m_entries.size() || m_entries[row].privateText.isEmpty())
+        return;
+    if (row != m_revealedRow) {
+        const int masked = m_revealed ? m_revealedRow : -1;
+        m_revealedRow = row;
+        m_revealed = true;
+        if (masked >= 0)
+            privateChanged(masked);
+    } else {
+        m_revealed = !m_revealed;
+    }
+    privateChanged(row);
+}
+
+void LinkTableModel::privateChanged(int row) {
+    const QModelIndex cell = index(row, PrivateColumn);
+    Q_EMIT dataChanged(cell, cell);
 }
 
 LinkEntry LinkTableModel::entry(int row) const {
@@ -58,7 +111,7 @@ QVariant LinkTableModel::data(const QModelIndex &index, int role) const {
     case FreeTextColumn:
         return e.freeText;
     case PrivateColumn:
-        if (role == Qt::EditRole)
+        if (role == Qt::EditRole || index.row() == revealedRow())
             return e.privateText;
         return e.privateText.isEmpty() ? QString() : Mask;
     case ShownAddressColumn:

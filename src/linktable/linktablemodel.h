@@ -41,6 +41,21 @@ public:
     // Rows count from 0 here; row r is grid row r + 1.
     LinkEntry entry(int row) const;
     void setEntry(int row, const LinkEntry &entry);
+    // A row that holds a link, not one of the blank rows after them or a row the file
+    // could not fill.
+    bool isLink(int row) const;
+    // The link goes into the row after the last link, the rows growing when none is left.
+    void addLink(const LinkEntry &entry);
+    // Sorts the links by one column's text, ignoring letter case; links of equal text keep
+    // their order. The blank rows stay after them.
+    void sortLinks(Column column);
+
+    // The private column shows the text of one row at a time: a click on another row's
+    // private cell masks the row shown and shows that one; a click on the row shown masks
+    // it, and a click again shows it. A row without private text does nothing.
+    void togglePrivate(int row);
+    // -1 when every private text is masked.
+    int revealedRow() const { return m_revealed ? m_revealedRow : -1; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -49,7 +64,11 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
+    void privateChanged(int row);
+
     QList<LinkEntry> m_entries; // one per row shown, links first
     int m_count = 0;
+    int m_revealedRow = -1;
+    bool m_revealed = false;
     QStringList m_titles;
 };

@@ -25,13 +25,14 @@ LinkTitles::LinkTitles(QString path)
     : m_path(std::move(path)) {}
 
 WriteResult LinkTitles::read(const QString &defaultTitle) {
-    if (const auto lines = TextFile::readLines(m_path)) {
-        parse(*lines);
-        return WriteResult::success(m_path);
-    }
+    // A file cut short still titles every group: the entries it lacks keep the defaults.
     for (int entry = 1; entry <= Capacity; ++entry) {
         m_titles[entry] = entry <= WrittenEntries ? defaultTitleOf(defaultTitle, entry) : QString();
         m_counts[entry] = 0;
+    }
+    if (const auto lines = TextFile::readLines(m_path)) {
+        parse(*lines);
+        return WriteResult::success(m_path);
     }
     return save();
 }
@@ -57,7 +58,7 @@ QStringList LinkTitles::lines() const {
 }
 
 WriteResult LinkTitles::save() const {
-    return TextFile::writeLines(m_path, lines());
+    return TextFile::writeLines(m_path, lines(), TextFile::Access::OwnerOnly);
 }
 
 QString LinkTitles::title(int entry) const {

@@ -18,7 +18,7 @@ public:
 
     // Read_Titles. A missing file is first created with a default title per entry
     // (defaultTitle, a blank and the entry number); a failure to create it is returned
-    // and the defaults are used in memory.
+    // and the defaults are used in memory. Entries a short file lacks keep the default.
     WriteResult read(const QString &defaultTitle);
     void parse(const QStringList &lines);
     // Writes entries 1..150.

@@ -69,7 +69,8 @@ QByteArray encodeLines(const QStringList &lines) {
 
 namespace {
 
-WriteResult writeBytes(const QString &path, const QByteArray &bytes) {
+WriteResult writeBytes(const QString &path, const QByteArray &bytes,
+                       Access access = Access::Default) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return WriteResult::failure(path,
@@ -77,6 +78,11 @@ WriteResult writeBytes(const QString &path, const QByteArray &bytes) {
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
+        return WriteResult::failure(path, file.errorString());
+    // Set on the new file before it replaces the old one, so the text is never readable
+    // by others, not even for a moment, and an older file's wider rights go with it.
+    if (access == Access::OwnerOnly &&
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return WriteResult::failure(path, file.errorString());
     if (file.write(bytes) != bytes.size())
         return WriteResult::failure(path, file.errorString());
@@ -91,8 +97,8 @@ WriteResult writeText(const QString &path, const QString &text) {
     return writeBytes(path, encodeText(text));
 }
 
-WriteResult writeLines(const QString &path, const QStringList &lines) {
-    return writeBytes(path, encodeLines(lines));
+WriteResult writeLines(const QString &path, const QStringList &lines, Access access) {
+    return writeBytes(path, encodeLines(lines), access);
 }
 
 QString oneLine(QString value) {

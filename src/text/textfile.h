@@ -23,8 +23,13 @@ QByteArray encodeLines(const QStringList &lines);
 // Nothing when the file cannot be opened.
 std::optional<QStringList> readLines(const QString &path);
 
+// Who may read a written file: everyone the system's defaults allow, or its owner alone
+// (files that hold private values).
+enum class Access { Default, OwnerOnly };
+
 // Creates a missing parent folder first. Each line is ended by CR LF.
-WriteResult writeLines(const QString &path, const QStringList &lines);
+WriteResult writeLines(const QString &path, const QStringList &lines,
+                       Access access = Access::Default);
 // Writes the text as it stands (the caller chose its line ends).
 WriteResult writeText(const QString &path, const QString &text);
 
