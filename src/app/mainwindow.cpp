@@ -2,7 +2,7 @@
 
 #include "app/deferredstartup.h"
 #include "app/exitfiles.h"
-#include "app/mainmessages.h"
+#include "app/mainlinktable.h"
 #include "app/mainpageexports.h"
 #include "app/mainshortcuts.h"
 #include "app/mainwindowlayout.h"
@@ -277,7 +277,7 @@ void MainWindow::showLanguageEditor() {
 }
 
 void MainWindow::showLinkTable() {
-    m_messages.notYetAvailable();
+    MainLinkTable::open(*m_windows, *m_linkTable, m_state, *m_addressBar, this);
 }
 
 void MainWindow::exportPage(const QString &key) {

@@ -28,11 +28,20 @@ const Button AboutButtons[] = {
 };
 const char *const AboutEntries[] = {"ABOUTOK", "SEP13", "ABOUTHELP", "SEP2"};
 
+const char *const LinkTableEntries[] = {"EXIT5", "SEP1", "ADDURL", "SEP5",  "EDITURL", "GOURL",
+                                        "SEP4",  "SORT", "SAVE2",  "HELP2", "SEP7",    "TITLE"};
+const char *const LinkTableCloseEntries[] = {"SEP10", "EXIT6"};
+const char *const LinkEditorEntries[] = {"CANCEL", "SAVE3"};
+constexpr TableView<Button> NoButtons(nullptr, 0);
+
 const Definition Definitions[] = {
     {Window::LanguageEditor, LanguageEditorElement, "STANDARD5", LanguageEditorButtons,
      LanguageEditorEntries},
     {Window::InputDialog, InputDialogElement, "STANDARD6", InputDialogButtons, InputDialogEntries},
     {Window::About, AboutElement, "STANDARD7", AboutButtons, AboutEntries},
+    {Window::LinkTable, LinkTableElement, "TAB0", NoButtons, LinkTableEntries},
+    {Window::LinkTableClose, LinkTableCloseElement, "TAB1", NoButtons, LinkTableCloseEntries},
+    {Window::LinkEditor, LinkEditorElement, "EDIT9", NoButtons, LinkEditorEntries},
 };
 
 } // namespace
@@ -71,7 +80,8 @@ CommandBar &ensureBuilt(CommandRegistry &registry, Window window) {
     const QString barKey = QString::fromLatin1(bar.barKey);
     if (CommandBar *existing = registry.bars().find(barKey))
         return *existing;
-    if (!registry.buttons().contains(QString::fromLatin1(bar.buttons[0].key)))
+    if (bar.buttons.size() > 0 &&
+        !registry.buttons().contains(QString::fromLatin1(bar.buttons[0].key)))
         BuildWindowButtons(registry, window);
     BuildWindowBar(registry, window);
     return registry.bars().item(barKey);

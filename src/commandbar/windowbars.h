@@ -6,15 +6,21 @@
 class CommandBar;
 class CommandRegistry;
 
-// The command bars of the about window, the input dialog and the language editor: the
-// buttons each creates in the shared ButtonsCollection and the bar it shows. A key can be
+// The command bars of the secondary windows: the buttons each creates in the shared
+// ButtonsCollection (the link table's and the link editor's come with the main set) and
+// the bar it shows. A key can be
 // created only once in a registry, so each window's buttons and bar are built the first
 // time the window loads and reused afterwards.
 namespace WindowBars {
 
-enum class Window { LanguageEditor, InputDialog, About };
+// The link table shows two bars: its commands (LinkTable) and its close button at the
+// right edge (LinkTableClose).
+enum class Window { LanguageEditor, InputDialog, About, LinkTable, LinkTableClose, LinkEditor };
 
 // The cmdBar element of each window: the index its clicks carry.
+constexpr int LinkTableElement = 0;
+constexpr int LinkTableCloseElement = 1;
+constexpr int LinkEditorElement = 9;
 constexpr int LanguageEditorElement = 5;
 constexpr int InputDialogElement = 6;
 constexpr int AboutElement = 7;
@@ -36,7 +42,7 @@ struct Definition {
     Window window;
     int element;
     const char *barKey;
-    TableView<Button> buttons;       // created by the window
+    TableView<Button> buttons;       // created by the window; may be none
     TableView<const char *> entries; // the bar, in order; the separators come from the main set
 };
 

@@ -67,6 +67,23 @@ ImageList forWindow(WindowBars::Window window, const ProgramFolder &folder) {
         images.add(tick(), QStringLiteral("YES"));
         images.add(mainPicture(folder, "STOP"), QStringLiteral("NO"));
         break;
+    case WindowBars::Window::LinkTable:
+    case WindowBars::Window::LinkTableClose:
+        // The positions the link table's buttons name; 4 and 5 are gaps.
+        images.set(0, mainPicture(folder, "EXIT"), QStringLiteral("EXIT"));
+        images.set(1, mainPicture(folder, "SETBOOKMARK"), QStringLiteral("ADD"));
+        images.set(2, mainPicture(folder, "PROPERTIES"), QStringLiteral("EDIT"));
+        images.set(3, mainPicture(folder, "GOTOBOOKMARK"), QStringLiteral("GO"));
+        images.set(6, mainPicture(folder, "SELECTALL"), QStringLiteral("SORT"));
+        images.set(7, mainPicture(folder, "SAVE"), QStringLiteral("SAVE"));
+        images.set(8, mainPicture(folder, "HELP"), QStringLiteral("HELP"));
+        images.set(9, mainPicture(folder, "LANGUAGEFILE"), QStringLiteral("TITLE"));
+        images.set(10, mainPicture(folder, "SEARCH"), QStringLiteral("SEARCH"));
+        break;
+    case WindowBars::Window::LinkEditor:
+        images.set(1, mainPicture(folder, "DELETE"), QStringLiteral("CANCEL"));
+        images.set(2, mainPicture(folder, "SAVE"), QStringLiteral("SAVE"));
+        break;
     case WindowBars::Window::LanguageEditor:
         images.add(mainPicture(folder, "EXIT"), QStringLiteral("EXIT"));
         images.add(mainPicture(folder, "SAVE"), QStringLiteral("SAVE"));

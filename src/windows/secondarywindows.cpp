@@ -5,6 +5,7 @@
 #include "commandbar/windowbars.h"
 #include "inputdialog.h"
 #include "languageeditor.h"
+#include "linktablewindow.h"
 
 SecondaryWindows::SecondaryWindows(WindowContext context)
     : m_context(std::move(context)) {}
@@ -23,7 +24,18 @@ void SecondaryWindows::showLanguageEditor(QWidget *owner) {
     editor.exec();
 }
 
+QString SecondaryWindows::showLinkTable(QWidget *owner, LinkTable &table,
+                                        const std::function<LinkTable::Page()> &page) {
+    LinkTableWindow window(m_context, table, page, owner);
+    m_openLinkTable = &window;
+    window.exec();
+    return window.chosenLink();
+}
+
 void SecondaryWindows::endSession() {
+    // The session's end asks nothing: what the link table holds unsaved is lost.
+    if (m_openLinkTable)
+        m_openLinkTable->done(0);
     if (m_openInputDialog)
         m_openInputDialog->reject();
     if (m_openEditor)

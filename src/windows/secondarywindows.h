@@ -1,11 +1,14 @@
 #pragma once
 
+#include "linktable/linktable.h"
 #include "windowcontext.h"
 
 #include <QPointer>
 
 class InputDialog;
 class LanguageEditor;
+class LinkTableWindow;
+class QString;
 class QWidget;
 namespace LanguageTexts {
 struct Targets;
@@ -25,6 +28,10 @@ public:
     void showAbout(QWidget *owner);
     // LANG:NEW: the language editor, modally; returns when it closed.
     void showLanguageEditor(QWidget *owner);
+    // FAVORITE: the link table, modally; the address of the link chosen there, or nothing.
+    // page: the main window's page when the user adds it.
+    QString showLinkTable(QWidget *owner, LinkTable &table,
+                          const std::function<LinkTable::Page()> &page);
     // The input dialog, modally; DialogAnswer holds the answer afterwards.
     void askInputDialog(QWidget *owner);
     // The session ends: an open question goes unanswered and an open language editor
@@ -43,4 +50,5 @@ private:
     WindowContext m_context;
     QPointer<InputDialog> m_openInputDialog;
     QPointer<LanguageEditor> m_openEditor;
+    QPointer<LinkTableWindow> m_openLinkTable;
 };

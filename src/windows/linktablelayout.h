@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/settingsvalues.h"
+
+#include <QList>
+
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QTableView;
+class QTabBar;
+class QToolBar;
+
+// Where the link table window's parts go: its bars along the top (the close bar at the
+// right edge), the title row, the group strips from strip 6 down to strip 0, and the grid
+// filling the rest. Measures are kept in twips, as the stored placement is.
+class LinkTableLayout {
+public:
+    struct Parts {
+        QDialog &window;
+        QToolBar &bar;
+        QToolBar &closeBar;
+        QLabel &label;
+        QLineEdit &titleBox;
+        QLabel &moveLabel;
+        QList<QTabBar *> strips; // strip 0 first
+        QTableView &grid;
+    };
+
+    static constexpr int DesignWidth = 14400;
+    static constexpr int DesignHeight = 9600;
+    // Below this client width a resize leaves the layout as it is.
+    static constexpr int MinimumWidth = 13400;
+
+    explicit LinkTableLayout(Parts parts);
+
+    // The stored placement, or the design size centred on the screen when none is stored.
+    void placeWindow(const Placement<double> &stored);
+    Placement<double> placement() const;
+    // Lays out every part for the window's size.
+    void arrange();
+    // A resize: arranges only at MinimumWidth and more, and not while minimised.
+    void resized();
+
+private:
+    Parts m_parts;
+};

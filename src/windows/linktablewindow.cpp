@@ -1,0 +1,393 @@
+#include "linktablewindow.h"
+
+#include "commandbar/commandregistry.h"
+#include "commandbar/windowcommandbar.h"
+#include "core/captions.h"
+#include "core/languagefile.h"
+#include "core/notifier.h"
+#include "core/programstate.h"
+#include "desktop/desktop.h"
+#include "desktop/twips.h"
+#include "groupstrip.h"
+#include "linkeditor.h"
+#include "linktablelayout.h"
+
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTableView>
+#include <QToolBar>
+#include <QWindow>
+
+namespace {
+
+constexpr int CloseText = 32;
+constexpr int WindowText = 33;
+constexpr int GridText = 74;
+constexpr int GroupTitleText = 72;
+constexpr int TypeTitleText = 85;
+constexpr int AlreadyThereText = 86;
+constexpr int NoTitleText = 87;
+constexpr int NotSavedText = 91;
+constexpr int ReadFailedText = 92;
+constexpr int SaveQuestionText = 101;
+constexpr int MoveText = 215;
+
+struct ToolTip {
+    const char *key;
+    int caption;
+};
+const ToolTip ToolTips[] = {{"EXIT5", 32}, {"EXIT6", 32}, {"ADDURL", 75}, {"EDITURL", 76},
+                            {"TITLE", 77}, {"GOURL", 78}, {"SORT", 81},   {"SAVE2", 82},
+                            {"HELP2", 83}, {"SEARCH", 84}};
+
+// GO_Grid: column widths in twips (column 5 keeps the grid's own).
+const int ColumnWidths[] = {400, 4000, 0, 2000, 1600, -1, 1100};
+
+} // namespace
+
+LinkTableWindow::LinkTableWindow(const WindowContext &context, LinkTable &table,
+                                 std::function<LinkTable::Page()> page, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_table(table)
+    , m_page(std::move(page)) {
+    setObjectName(QStringLiteral("frmTab"));
+    setModal(true);
+    const LanguageFile &texts = context.language;
+    setWindowTitle(texts.caption(WindowText));
+
+    buildBars();
+    m_label1 = new QLabel(texts.caption(WindowText), this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_text1 = new QLineEdit(this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setAccessibleName(texts.caption(GroupTitleText));
+    m_text1->setPlaceholderText(texts.caption(TypeTitleText));
+    m_text1->setToolTip(texts.caption(TypeTitleText));
+    m_text1->hide();
+    connect(m_text1, &QLineEdit::returnPressed, this, &LinkTableWindow::renameGroup);
+    m_lblMove = new QLabel(this);
+    m_lblMove->setObjectName(QStringLiteral("lblMove"));
+    m_lblMove->setPixmap(QIcon::fromTheme(QStringLiteral("transform-move")).pixmap(16));
+    m_lblMove->setText(m_lblMove->pixmap().isNull() ? QStringLiteral("✥") : QString());
+    m_lblMove->setToolTip(texts.caption(MoveText));
+    m_lblMove->setAccessibleName(texts.caption(MoveText));
+    m_lblMove->setCursor(Qt::SizeAllCursor);
+    m_lblMove->installEventFilter(this);
+
+    buildStrips();
+    buildGrid();
+    m_layout = std::make_unique<LinkTableLayout>(LinkTableLayout::Parts{
+        *this, *m_cmdBar0->toolBar(), *m_cmdBar1->toolBar(), *m_label1, *m_text1, *m_lblMove,
+        QList<QTabBar *>(m_tabF.begin(), m_tabF.end()), *m_gridList});
+    m_layout->placeWindow(context.state.settings.linkTable);
+    m_layout->arrange();
+
+    // The rows that fill three quarters of the screen, so the grid never looks cut short.
+    const int rowHeight = std::max(1, m_gridList->verticalHeader()->defaultSectionSize());
+    const int screenHeight = screen() ? screen()->geometry().height() : 768;
+    m_minRows = std::max(1, int(screenHeight / double(rowHeight) * 0.75));
+
+    m_table.setCurrentGroup(0);
+    readTable();
+    m_loaded = true;
+}
+
+LinkTableWindow::~LinkTableWindow() = default;
+
+QToolBar *LinkTableWindow::toolBar(int element) const {
+    return element == WindowBars::LinkTableCloseElement ? m_cmdBar1->toolBar()
+                                                        : m_cmdBar0->toolBar();
+}
+
+void LinkTableWindow::buildBars() {
+    const LanguageFile &texts = m_context.language;
+    for (const ToolTip &tip : ToolTips)
+        m_context.registry.item(QLatin1String(tip.key)).setToolTip(texts.caption(tip.caption));
+    m_cmdBar0 = std::make_unique<WindowCommandBar>(m_context.registry, m_context.folder,
+                                                   m_context.currentBarStyle(),
+                                                   WindowBars::Window::LinkTable);
+    m_cmdBar1 = std::make_unique<WindowCommandBar>(m_context.registry, m_context.folder,
+                                                   m_context.currentBarStyle(),
+                                                   WindowBars::Window::LinkTableClose);
+    for (WindowCommandBar *bar : {m_cmdBar0.get(), m_cmdBar1.get()}) {
+        bar->toolBar()->setParent(this);
+        bar->toolBar()->setAccessibleName(texts.caption(WindowText));
+        connect(&bar->presenter(), &CommandBarPresenter::buttonClick, this,
+                &LinkTableWindow::buttonClick);
+    }
+    m_cmdBar1->toolBar()->setAccessibleName(texts.caption(CloseText));
+}
+
+void LinkTableWindow::buildStrips() {
+    for (int strip = 0; strip < StripCount; ++strip) {
+        auto *tabs = new GroupStrip(strip, this);
+        for (int tab = 0; tab < LinkTable::TabsPerStrip; ++tab) {
+            tabs->addTab(QString());
+            tabs->setTitle(tab, m_table.titles().title(1 + strip * LinkTable::TabsPerStrip + tab));
+        }
+        tabs->setShowsCurrent(strip == 0);
+        tabs->setAccessibleName(m_context.language.caption(34) + QLatin1Char(' ') +
+                                QString::number(strip + 1));
+        // A click on the current tab of a strip that shows none chooses it as well.
+        connect(tabs, &QTabBar::tabBarClicked, this,
+                [this, strip](int tab) { chooseGroup(strip, tab); });
+        connect(tabs, &QTabBar::currentChanged, this,
+                [this, strip](int tab) { chooseGroup(strip, tab); });
+        m_tabF[strip] = tabs;
+    }
+}
+
+void LinkTableWindow::buildGrid() {
+    m_gridList = new QTableView(this);
+    m_gridList->setObjectName(QStringLiteral("GridList"));
+    m_gridList->setAccessibleName(m_context.language.caption(GridText));
+    m_table.applyColumnTitles(m_context.language);
+    m_gridList->setModel(&m_table.model());
+    m_gridList->verticalHeader()->hide();
+    m_gridList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_gridList->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    m_gridList->setWordWrap(false);
+    const Twips twips = Twips::forScreen(screen());
+    for (int column = 0; column < LinkTableModel::ColumnCount; ++column) {
+        if (ColumnWidths[column] > 0)
+            m_gridList->setColumnWidth(column, twips.toPixels(ColumnWidths[column]));
+    }
+    m_gridList->setColumnHidden(LinkTableModel::AddressColumn, true);
+    m_gridList->horizontalHeader()->setStretchLastSection(true);
+    connect(m_gridList, &QTableView::clicked, this, &LinkTableWindow::gridClicked);
+    connect(m_gridList, &QTableView::doubleClicked, this, &LinkTableWindow::gridDoubleClicked);
+}
+
+void LinkTableWindow::resizeEvent(QResizeEvent *event) {
+    QDialog::resizeEvent(event);
+    if (m_layout)
+        m_layout->resized();
+}
+
+void LinkTableWindow::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        m_gridList->setFocus();
+}
+
+bool LinkTableWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_lblMove && event->type() == QEvent::MouseButtonPress && windowHandle()) {
+        windowHandle()->startSystemMove();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void LinkTableWindow::readTable() {
+    if (!m_table.readTable(m_minRows))
+        tell(ReadFailedText, m_table.groupFilePath(m_table.currentGroup()));
+}
+
+bool LinkTableWindow::saveTable() {
+    return told(m_table.saveTable());
+}
+
+bool LinkTableWindow::told(const WriteResult &result) {
+    if (!result)
+        tell(NotSavedText, result.path + QLatin1Char('\n') + result.error);
+    return result.ok;
+}
+
+void LinkTableWindow::tell(int caption, const QString &detail) {
+    QString text = m_context.language.caption(caption);
+    if (!detail.isEmpty())
+        text += QLatin1Char('\n') + detail;
+    m_context.notifier.warn(m_context.language.caption(Captions::ProgramName), text);
+}
+
+void LinkTableWindow::buttonClick(int index, const QString &key) {
+    if (index != m_cmdBar0->index() && index != m_cmdBar1->index())
+        return;
+    if (key == QLatin1String("EXIT5") || key == QLatin1String("EXIT6")) {
+        reject();
+    } else if (key == QLatin1String("ADDURL")) {
+        addPage();
+    } else if (key == QLatin1String("EDITURL")) {
+        editLink(m_gridList->currentIndex().isValid() ? m_gridList->currentIndex().row() : -1);
+    } else if (key == QLatin1String("GOURL")) {
+        chooseLink(m_gridList->currentIndex().row());
+    } else if (key == QLatin1String("SORT")) {
+        sortLinks();
+    } else if (key == QLatin1String("SAVE2")) {
+        if (saveTable())
+            readTable();
+    } else if (key == QLatin1String("HELP2")) {
+        openHelp();
+    } else if (key == QLatin1String("TITLE")) {
+        toggleTitleEdit();
+    }
+}
+
+void LinkTableWindow::chooseGroup(int strip, int tab) {
+    if (!m_loaded || strip < 0 || strip >= StripCount || tab < 0)
+        return;
+    const int group = strip * LinkTable::TabsPerStrip + tab;
+    if (group == m_refusedGroup ||
+        (group == m_table.currentGroup() && m_tabF[strip]->showsCurrent()))
+        return;
+    // Links that could not be saved are not dropped by reading another group: the strips
+    // go back to the group shown once the click has ended.
+    if (!offerSave()) {
+        m_refusedGroup = group;
+        QMetaObject::invokeMethod(this, &LinkTableWindow::showCurrentGroup, Qt::QueuedConnection);
+        return;
+    }
+    m_table.setCurrentGroup(group);
+    showCurrentGroup();
+    readTable();
+}
+
+void LinkTableWindow::showCurrentGroup() {
+    m_refusedGroup = -1;
+    const int group = m_table.currentGroup();
+    for (GroupStrip *strip : m_tabF) {
+        const bool current = strip->strip() == group / LinkTable::TabsPerStrip;
+        strip->setShowsCurrent(current);
+        if (current) {
+            const QSignalBlocker blocker(strip);
+            strip->setCurrentIndex(group % LinkTable::TabsPerStrip);
+        }
+    }
+}
+
+void LinkTableWindow::addPage() {
+    const LinkTable::Page page = m_page ? m_page() : LinkTable::Page();
+    switch (m_table.addPage(page)) {
+    case LinkTable::AddOutcome::NoTitle:
+        tell(NoTitleText);
+        return;
+    case LinkTable::AddOutcome::AlreadyThere:
+        tell(AlreadyThereText);
+        return;
+    case LinkTable::AddOutcome::Added:
+        break;
+    }
+    if (saveTable())
+        readTable();
+}
+
+void LinkTableWindow::editLink(int row) {
+    if (!m_table.model().isLink(row))
+        return;
+    LinkEditor editor(m_context, m_table.model().entry(row), this);
+    editor.exec();
+    switch (editor.outcome()) {
+    case LinkEditor::Outcome::Closed:
+        return;
+    case LinkEditor::Outcome::Saved:
+        m_table.setLink(row, editor.entry());
+        break;
+    case LinkEditor::Outcome::Removed:
+        m_table.removeLink(row);
+        break;
+    }
+    if (saveTable())
+        readTable();
+}
+
+void LinkTableWindow::sortLinks() {
+    int endColumn = LinkTableModel::NameColumn;
+    for (const QModelIndex &index : m_gridList->selectionModel()->selectedIndexes())
+        endColumn = std::max(endColumn, index.column());
+    m_table.model().sortLinks(endColumn == LinkTableModel::AddressColumn
+                                  ? LinkTableModel::AddressColumn
+                                  : LinkTableModel::NameColumn);
+}
+
+void LinkTableWindow::openHelp() {
+    const QString path =
+        m_context.folder.path(QStringLiteral("Data/QuortGOTab") +
+                              m_context.language.settings().lang + QStringLiteral(".pdf"));
+    if (!QFileInfo(path).isFile() || !m_context.desktop.openProgramFile(path))
+        tell(Captions::FileNotOpened, path);
+}
+
+void LinkTableWindow::toggleTitleEdit() {
+    if (!m_titleEditing) {
+        m_titleEditing = true;
+        m_table.setPendingTitle(QString());
+        m_text1->clear();
+        m_text1->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
+        m_text1->show();
+        m_text1->setFocus();
+        return;
+    }
+    if (!m_text1->text().isEmpty()) {
+        told(m_table.saveTitle());
+    }
+    m_text1->hide();
+    m_titleEditing = false;
+}
+
+void LinkTableWindow::renameGroup() {
+    const QString title = m_text1->text();
+    const int group = m_table.currentGroup();
+    m_tabF[group / LinkTable::TabsPerStrip]->setTitle(group % LinkTable::TabsPerStrip, title);
+    m_text1->setStyleSheet(QString());
+    m_text1->hide();
+    m_titleEditing = false;
+    told(m_table.renameGroup(title));
+    m_text1->clear();
+}
+
+void LinkTableWindow::gridClicked(const QModelIndex &index) {
+    if (index.column() == LinkTableModel::NumberColumn)
+        m_gridList->selectRow(index.row()); // the row-number cell chooses the whole row
+    else if (index.column() == LinkTableModel::PrivateColumn)
+        m_table.model().togglePrivate(index.row());
+}
+
+void LinkTableWindow::gridDoubleClicked(const QModelIndex &index) {
+    const int row = index.row();
+    if (!m_table.model().isLink(row))
+        return;
+    if (index.column() == LinkTableModel::NumberColumn) {
+        editLink(row);
+    } else if (index.column() == LinkTableModel::NameColumn ||
+               index.column() == LinkTableModel::ShownAddressColumn) {
+        chooseLink(row);
+    }
+}
+
+void LinkTableWindow::chooseLink(int row) {
+    if (!m_table.model().isLink(row))
+        return;
+    m_chosenLink = m_table.model().entry(row).address;
+    GO_Exit(Accepted);
+}
+
+bool LinkTableWindow::offerSave() {
+    if (!m_table.isModified())
+        return true;
+    const LanguageFile &texts = m_context.language;
+    if (!m_context.notifier.ask(texts.caption(Captions::ProgramName),
+                                texts.caption(SaveQuestionText)))
+        return true;
+    return saveTable();
+}
+
+void LinkTableWindow::reject() {
+    if (m_leaving)
+        return;
+    m_leaving = true;
+    offerSave();
+    GO_Exit(Rejected);
+}
+
+void LinkTableWindow::GO_Exit(int result) {
+    m_leaving = true;
+    m_context.state.settings.linkTable = m_layout->placement();
+    told(m_table.saveTitle());
+    done(result);
+}
