@@ -1,16 +1,19 @@
 #include "officeprocess.h"
 
 #include <QDateTime>
-#include <QProcess>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <signal.h>
-#include <sys/prctl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
-// How long the office may take to show it runs, and how often its waiting thread looks up.
-constexpr int StartLimitMsecs = 20000;
-constexpr int PollMsecs = 100;
+// How often the office's waiting thread looks up.
+constexpr int PollMsecs = 50;
 
 } // namespace
 
@@ -48,41 +51,51 @@ void OfficeProcess::stop(int graceMsecs) {
 }
 
 void OfficeProcess::run(const QString &program, const QStringList &arguments) {
-    QProcess process;
-    process.setProgram(program);
-    process.setArguments(arguments);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    const pid_t parent = ::getpid();
-    process.setChildProcessModifier([parent] {
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        // The program may have died between the fork and the line above.
-        if (::getppid() != parent)
-            ::_exit(127);
-    });
-    process.start();
-    const bool started = process.waitForStarted(StartLimitMsecs);
+    // posix_spawn, unlike fork, does not copy the program's page tables: a fork of a
+    // browser holding half a gigabyte stalls every other thread of it, the window's
+    // included, while the kernel copies them. setpriv arms the kill on the starter's death
+    // and then becomes the office.
+    std::vector<QByteArray> words{"setpriv", "--pdeathsig", "KILL", "--", program.toLocal8Bit()};
+    for (const QString &argument : arguments)
+        words.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int failed = ::posix_spawnp(&pid, "setpriv", &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_started = started;
-        m_error = started ? QString() : process.errorString();
-        m_running = started;
-        m_pid = started ? process.processId() : 0;
+        m_started = failed == 0;
+        m_error = failed ? QStringLiteral("%1 could not be started: %2")
+                               .arg(program, QString::fromLocal8Bit(::strerror(failed)))
+                         : QString();
+        m_running = m_started;
+        m_pid = m_started ? pid : 0;
         m_answered = true;
     }
     m_answer.notify_all();
-    if (!started)
+    if (failed)
         return;
 
     bool killed = false;
-    while (!process.waitForFinished(PollMsecs) && process.state() != QProcess::NotRunning) {
+    for (;;) {
+        int status = 0;
+        const pid_t ended = ::waitpid(pid, &status, WNOHANG);
+        if (ended == pid || (ended < 0 && errno != EINTR))
+            break;
         const qint64 deadline = m_deadline;
         const bool overdue = deadline != 0 && QDateTime::currentMSecsSinceEpoch() > deadline;
         if ((m_kill || overdue) && !killed) {
-            process.kill();
+            ::kill(pid, SIGKILL);
             killed = true;
         }
+        std::this_thread::sleep_for(std::chrono::milliseconds(PollMsecs));
     }
     m_running = false;
     m_pid = 0;

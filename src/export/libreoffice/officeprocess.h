@@ -9,9 +9,9 @@
 
 // The office program as a child that cannot outlive the program. A thread of its own
 // starts it and waits for its end: the kernel kills the child when the thread that started
-// it ends (PR_SET_PDEATHSIG), so the starter must live exactly as long as the child, not as
-// long as whichever worker thread happened to make the first office call. The same thread
-// also enforces a deadline, so a hung office can always be ended.
+// it ends (PR_SET_PDEATHSIG, armed by setpriv), so the starter must live exactly as long as
+// the child, not as long as whichever worker thread happened to make the first office
+// call. The same thread also enforces a deadline, so a hung office can always be ended.
 class OfficeProcess {
 public:
     OfficeProcess() = default;
