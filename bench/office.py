@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""How long a Word export takes: the first of a run, when the office has to start, and the
-ones after it, against one bare `soffice --headless --convert-to doc` of the same page; and
-the longest time the interface thread stays silent meanwhile. See README.md."""
+"""How long an office export takes (Word, Excel or PowerPoint): the first of a run, when
+the office has to start, and the ones after it, against one bare `soffice --headless
+--convert-to` of the same page; and the longest time the interface thread stays silent
+meanwhile. See README.md."""
 
 import argparse
 import base64
@@ -27,11 +28,23 @@ def page(picture_src):
             f"<img src='{picture_src}' width=160 height=120></body></html>")
 
 
+# Each command: its menu item's caption, the extension of its files, and the bare
+# conversion it is measured against (Writer's or Calc's HTML import, then the Office 97
+# export). A slide has no bare conversion of its own (soffice cannot make a presentation
+# of a picture from the command line): it is measured against the Word one.
+COMMANDS = {
+    "word": (146, "doc", "HTML (StarWriter)", "doc:MS Word 97"),
+    "excel": (148, "xls", "HTML (StarCalc)", "xls:MS Excel 97"),
+    "ppt": (149, "ppt", "HTML (StarWriter)", "doc:MS Word 97"),
+}
+
+
 class OfficeDriver(Driver):
-    def word(self):
-        """Save > Word document (template), a new name each time; the times of the parts."""
-        path = os.path.join(self.work, f"{self.name}-word-{self.count}.doc")
-        beat, start, state = self.begin("word")
+    def export(self, command):
+        """Save > the command's item, a new name each time; the times of the parts."""
+        extension = COMMANDS[command][1]
+        path = os.path.join(self.work, f"{self.name}-{command}-{self.count}.{extension}")
+        beat, start, state = self.begin("export")
         dialog_at = self.wait_window(self.texts[122]) + 0.3
         time.sleep(0.5)
         self.session.key("ctrl+a")
@@ -42,7 +55,7 @@ class OfficeDriver(Driver):
         time.sleep(0.3)
         end = time.monotonic()
         pings = beat.stop()
-        self.session.screenshot(f"{self.name}-word-{self.count}")
+        self.session.screenshot(f"{self.name}-{command}-{self.count}")
         result = {"export_s": shown - enter_at,
                   "own": max(longest_silence(pings, start, dialog_at)[0],
                              longest_silence(pings, enter_at, end)[0]),
@@ -50,13 +63,13 @@ class OfficeDriver(Driver):
         self.close_notice()
         with open(path, "rb") as written:
             if written.read(8) != OLE_MAGIC:
-                raise RuntimeError(f"{path} is no Word 97 document")
+                raise RuntimeError(f"{path} is no Office 97 document")
         return result
 
 
-def bare_conversions(html, runs, work):
-    """Seconds of each `soffice --convert-to doc` of the page, after one that makes the
-    profile."""
+def bare_conversions(html, command, runs, work):
+    """Seconds of each bare conversion of the page, after one that makes the profile."""
+    _item, _extension, infilter, target = COMMANDS[command]
     source = os.path.join(work, "bare-page.html")
     with open(source, "w", encoding="utf-8") as out:
         out.write(html)
@@ -68,13 +81,13 @@ def bare_conversions(html, runs, work):
         # Writer's HTML import, as the program uses it (without it soffice opens the page
         # as a web document, which has no Word export, and writes nothing).
         subprocess.run(["soffice", f"-env:UserInstallation=file://{profile}", "--headless",
-                        "--infilter=HTML (StarWriter)", "--convert-to", "doc:MS Word 97",
+                        f"--infilter={infilter}", "--convert-to", target,
                         "--outdir", outdir, source],
                        check=True, capture_output=True, timeout=180)
         took = time.monotonic() - began
-        with open(os.path.join(outdir, "bare-page.doc"), "rb") as written:
+        with open(os.path.join(outdir, "bare-page." + target.split(":")[0]), "rb") as written:
             if written.read(8) != OLE_MAGIC:
-                raise RuntimeError("the bare conversion wrote no Word 97 document")
+                raise RuntimeError("the bare conversion wrote no Office 97 document")
         if number:
             times.append(took)
     return times
@@ -88,6 +101,7 @@ def spread(values):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--program", default=str(REPO / "build" / "program"))
+    parser.add_argument("--command", choices=sorted(COMMANDS), default="word")
     parser.add_argument("--program-runs", type=int, default=4,
                         help="program runs; the first makes the office's profile")
     parser.add_argument("--exports", type=int, default=4, help="Word exports in each run")
@@ -118,12 +132,13 @@ def main():
             if places is None:
                 target = program.buttons(texts[128])[0]
                 items = program.open_menu(texts[128])
-                places = {"word": (harness.centre(target), harness.centre(items[texts[146]]))}
+                item = texts[COMMANDS[options.command][0]]
+                places = {"export": (harness.centre(target), harness.centre(items[item]))}
                 session.key("Escape")
                 time.sleep(0.5)
             driver = OfficeDriver(f"run{number}", program, texts, session.artifacts, places,
                                   options.quiet_wait)
-            results = [driver.word() for _ in range(options.exports)]
+            results = [driver.export(options.command) for _ in range(options.exports)]
             for index, result in enumerate(results):
                 shown = {k: (round(v, 2) if isinstance(v, float) else v)
                          for k, v in result.items()}
@@ -136,9 +151,10 @@ def main():
             session.end_programs()
 
         inline = "data:image/png;base64," + base64.b64encode(picture).decode()
-        bare = bare_conversions(page(inline), options.bare_runs, session.artifacts)
+        bare = bare_conversions(page(inline), options.command, options.bare_runs,
+                                session.artifacts)
         base = statistics.median(bare)
-        print(f"\nbare soffice --convert-to doc, s    {spread(bare)}")
+        print(f"\n{options.command}: bare soffice --convert-to, s {spread(bare)}")
         print(f"first export with a new profile, s  {first_ever['export_s']:6.2f}")
         first_times = [r["export_s"] for r in firsts]
         next_times = [r["export_s"] for r in nexts]
