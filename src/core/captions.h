@@ -38,7 +38,6 @@ constexpr int OfficeStopped = 245;
 constexpr int WordCopyWritten = 246;
 constexpr int WritingDocument = 247;
 constexpr int ProgramStarting = 248;
-constexpr int PleaseWait = 249;
 constexpr int SlideAdded = 216;   // "Slide "
 constexpr int SlideAddedTo = 217; // "was added to the presentation:"
 constexpr int ReplaceFile = 104;
