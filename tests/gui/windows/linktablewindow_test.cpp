@@ -1,0 +1,204 @@
+#include "filehelpers.h"
+#include "text/textfile.h"
+#include "windows/groupstrip.h"
+#include "windows/linkeditor.h"
+#include "windows/linktablewindow.h"
+#include "windowstestsupport.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTableView>
+#include <memory>
+
+// The link table window on real widgets over a program folder of its own.
+namespace {
+
+class LinkTableWindowTest : public WindowsTest {
+protected:
+    LinkTableWindowTest() { EXPECT_TRUE(table.readTitles(language).ok); }
+
+    std::unique_ptr<LinkTableWindow> open() {
+        auto window = std::make_unique<LinkTableWindow>(context(), table, [this] { return page; });
+        window->show();
+        return window;
+    }
+    QStringList groupLines(int group) const {
+        return TextFile::readLines(table.groupFilePath(group)).value_or(QStringList());
+    }
+    static QString cell(const LinkTableWindow &window, int row, int column) {
+        return window.gridList()->model()->index(row, column).data().toString();
+    }
+    static QPoint cellCentre(const LinkTableWindow &window, int row, int column) {
+        QTableView *grid = window.gridList();
+        return grid->visualRect(grid->model()->index(row, column)).center();
+    }
+    // As the user double-clicks: the first click, then the second one.
+    static void doubleClick(const LinkTableWindow &window, int row, int column) {
+        QWidget *viewport = window.gridList()->viewport();
+        const QPoint at = cellCentre(window, row, column);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+    }
+    static void clickTab(GroupStrip *strip, int tab) {
+        QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(tab).center());
+    }
+    // Runs `act` on the link editor once it shows, then closes it if `act` did not.
+    void withEditor(const std::function<void(LinkEditor *)> &act) {
+        QTimer::singleShot(0, &table.model(), [act] {
+            for (QWidget *shown : QApplication::topLevelWidgets()) {
+                auto *editor = qobject_cast<LinkEditor *>(shown);
+                if (!editor || !editor->isVisible())
+                    continue;
+                act(editor);
+                if (editor->isVisible())
+                    editor->reject();
+            }
+        });
+    }
+    void putGroup(int group, const QByteArray &lines, int count) {
+        putFile(table.groupFilePath(group), lines);
+        table.titles().setCount(group + 1, count);
+    }
+
+    LinkTable table{folder};
+    LinkTable::Page page{QStringLiteral("Wombat page"), QStringLiteral("http://127.0.0.1:9/w"),
+                         QStringLiteral("http://127.0.0.1:9/w"), QStringLiteral("2026-12-08")};
+};
+
+} // namespace
+
+TEST_F(LinkTableWindowTest, ShowsSevenStripsOverTheGridOfGroupZero) {
+    table.titles().setTitle(17, QStringLiteral("Rock & roll"));
+    putGroup(0, "Alpha;-;http://a/;-;free;-;pin;-;a/;-;2026-01-02\r\n", 1);
+    auto window = open();
+
+    for (int strip = 0; strip < LinkTableWindow::StripCount; ++strip) {
+        ASSERT_EQ(window->tabF(strip)->count(), 15);
+        EXPECT_EQ(window->tabF(strip)->showsCurrent(), strip == 0);
+    }
+    EXPECT_EQ(window->tabF(0)->accessibleTabName(3), "Group 4");
+    // A title's "&" is shown, not taken for a shortcut.
+    EXPECT_EQ(window->tabF(1)->tabText(1), "Rock && roll");
+    EXPECT_EQ(window->tabF(1)->accessibleTabName(1), "Rock & roll");
+    // Strip 6 stands highest, strip 0 just over the grid.
+    EXPECT_LT(window->tabF(6)->y(), window->tabF(0)->y());
+    EXPECT_LE(window->tabF(0)->geometry().bottom(), window->gridList()->y());
+
+    QTableView *grid = window->gridList();
+    EXPECT_EQ(grid->accessibleName(), language.caption(74));
+    EXPECT_TRUE(grid->isColumnHidden(LinkTableModel::AddressColumn));
+    for (const auto &[column, caption] :
+         {std::pair{0, 64}, {1, 65}, {3, 67}, {4, 68}, {5, 69}, {6, 73}})
+        EXPECT_EQ(grid->model()->headerData(column, Qt::Horizontal).toString(),
+                  language.caption(caption));
+    EXPECT_EQ(cell(*window, 0, LinkTableModel::NameColumn), "Alpha");
+    EXPECT_EQ(cell(*window, 0, LinkTableModel::PrivateColumn), "********");
+    EXPECT_GE(grid->model()->rowCount(), window->minRows() - 1);
+
+    // A click on the private cell shows it, another hides it again.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      cellCentre(*window, 0, LinkTableModel::PrivateColumn));
+    EXPECT_EQ(cell(*window, 0, LinkTableModel::PrivateColumn), "pin");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      cellCentre(*window, 0, LinkTableModel::PrivateColumn));
+    EXPECT_EQ(cell(*window, 0, LinkTableModel::PrivateColumn), "********");
+    EXPECT_FALSE(window->text1()->isVisible());
+}
+
+TEST_F(LinkTableWindowTest, AGroupTabShowsItsLinksAndOnlyItsStripMarksACurrentTab) {
+    putGroup(47, "Beta;-;http://b/;-;;-;;-;b/;-;2026-01-03\r\n", 1);
+    auto window = open();
+    clickTab(window->tabF(3), 2); // group 3 × 15 + 2
+    EXPECT_EQ(table.currentGroup(), 47);
+    EXPECT_EQ(cell(*window, 0, LinkTableModel::NameColumn), "Beta");
+    for (int strip = 0; strip < LinkTableWindow::StripCount; ++strip)
+        EXPECT_EQ(window->tabF(strip)->showsCurrent(), strip == 3) << strip;
+    clickTab(window->tabF(0), 0);
+    EXPECT_EQ(cell(*window, 0, LinkTableModel::NameColumn), "");
+}
+
+TEST_F(LinkTableWindowTest, AddingThePageAndRenamingTheGroupReachTheFiles) {
+    auto window = open();
+    clickBar(window->toolBar(0), "ADDURL");
+    clickBar(window->toolBar(0), "ADDURL");
+    EXPECT_EQ(cell(*window, 0, LinkTableModel::NameColumn), "Wombat page");
+    EXPECT_EQ(groupLines(0), QStringList{"Wombat page;-;http://127.0.0.1:9/w;-;;-;;-;"
+                                         "http://127.0.0.1:9/w;-;2026-12-08"});
+    EXPECT_EQ(notifier.messages.size(), 1); // the second time: already in the group
+    EXPECT_TRUE(notifier.messages.value(0).contains(language.caption(86)));
+
+    clickBar(window->toolBar(0), "TITLE");
+    ASSERT_TRUE(window->text1()->isVisible());
+    EXPECT_EQ(window->text1()->accessibleName(), language.caption(72));
+    QTest::keyClicks(window->text1(), QStringLiteral("Animals"));
+    QTest::keyClick(window->text1(), Qt::Key_Return);
+    EXPECT_FALSE(window->text1()->isVisible());
+    EXPECT_EQ(window->tabF(0)->accessibleTabName(0), "Animals");
+    EXPECT_EQ(TextFile::readLines(table.titles().path())->first(), "Animals,1");
+
+    // Choosing the link closes the window with its address.
+    doubleClick(*window, 0, LinkTableModel::NameColumn);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->chosenLink(), "http://127.0.0.1:9/w");
+}
+
+TEST_F(LinkTableWindowTest, TheEditorSavesOrRemovesTheRowAndBlankRowsOpenNothing) {
+    putGroup(0,
+             "One;-;http://1/;-;;-;;-;1/;-;2026-01-01\r\n"
+             "Two;-;http://2/;-;;-;secret;-;2/;-;2026-01-01\r\n",
+             2);
+    auto window = open();
+    QString privateShown;
+    withEditor([&](LinkEditor *editor) {
+        privateShown = editor->txt(4)->text();
+        editor->txt(3)->setText(QStringLiteral("my notes"));
+        clickBar(editor->toolBar(), "SAVE3");
+    });
+    doubleClick(*window, 1, LinkTableModel::NumberColumn);
+    EXPECT_EQ(privateShown, "secret"); // in full, not the mask
+    EXPECT_EQ(groupLines(0).value(1), "Two;-;http://2/;-;my notes;-;secret;-;2/;-;2026-01-01");
+
+    withEditor([](LinkEditor *editor) { clickBar(editor->toolBar(), "CANCEL"); });
+    doubleClick(*window, 0, LinkTableModel::NumberColumn);
+    EXPECT_EQ(groupLines(0).size(), 1);
+    EXPECT_EQ(cell(*window, 0, LinkTableModel::NameColumn), "Two");
+    EXPECT_EQ(table.titles().count(1), 1);
+
+    // No editor and no link for a row without a link.
+    bool opened = false;
+    withEditor([&opened](LinkEditor *) { opened = true; });
+    doubleClick(*window, 3, LinkTableModel::NumberColumn);
+    doubleClick(*window, 3, LinkTableModel::NameColumn);
+    QApplication::processEvents();
+    EXPECT_FALSE(opened);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(LinkTableWindowTest, AFailedSaveIsToldAndAskedAboutOnLeaving) {
+    QFile::remove(table.groupFilePath(0));
+    QDir().mkpath(table.groupFilePath(0)); // the file cannot be replaced
+    auto window = open();
+    clickBar(window->toolBar(0), "ADDURL");
+    ASSERT_EQ(notifier.messages.size(), 1);
+    EXPECT_TRUE(notifier.messages[0].contains(language.caption(91)));
+    EXPECT_EQ(cell(*window, 0, LinkTableModel::NameColumn), "Wombat page"); // still shown
+
+    notifier.answer = false;
+    clickBar(window->toolBar(1), "EXIT6");
+    EXPECT_EQ(notifier.messages.size(), 2);
+    EXPECT_TRUE(notifier.messages.value(1).contains(language.caption(101)));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_GT(state.settings.linkTable.width, 0); // the placement for the settings file
+}
+
+TEST_F(LinkTableWindowTest, HelpOpensTheLanguagesDocumentOrSaysItIsMissing) {
+    auto window = open();
+    const QString help = folder.path("Data/QuortGOTab" + language.settings().lang + ".pdf");
+    QFile::remove(help);
+    clickBar(window->toolBar(0), "HELP2");
+    ASSERT_EQ(notifier.messages.size(), 1);
+    EXPECT_TRUE(notifier.messages[0].contains(help));
+    putFile(help, "%PDF-1.4\n");
+    clickBar(window->toolBar(0), "HELP2");
+    EXPECT_EQ(desktop.opened, QStringList{help});
+}
