@@ -15,11 +15,9 @@ import os
 import select
 import signal
 import statistics
-import struct
 import subprocess
 import sys
 import time
-import zlib
 from pathlib import Path
 
 import run  # bench/run.py: how busy the machine is
@@ -146,18 +144,6 @@ def longest_silence(pings, start, end):
 
 sys.path.insert(0, str(REPO / "tests" / "e2e"))
 PAGE_TEXT = "Wombat-2931 likes pictures."
-
-
-def png(width, height, rgb):
-    """A PNG of one colour for the page's picture."""
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data
-                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
-    row = b"\x00" + bytes(rgb) * width
-    return (b"\x89PNG\r\n\x1a\n"
-            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
-            + chunk(b"IDAT", zlib.compress(row * height))
-            + chunk(b"IEND", b""))
 
 
 PAGE = f"""<!DOCTYPE html><html><head><meta charset="utf-8"><title>Heartbeat page</title>
@@ -431,7 +417,7 @@ def main():
     server = harness.PageServer().start()
     try:
         server.add_answer("/home", PAGE)
-        server._answers["/dot.png"] = (png(16, 16, (20, 160, 40)), "image/png")
+        server._answers["/dot.png"] = (harness.png(16, 16, (20, 160, 40)), "image/png")
         folder = session.program_folder("program")
         folder.write_lines("quortspeak.Opt", ["1", "0", "0", "0", server.url("/home")])
 

@@ -14,7 +14,7 @@ import tempfile
 import time
 
 import heartbeat
-from heartbeat import REPO, TARGET_MS, Driver, longest_silence, png, silences
+from heartbeat import REPO, TARGET_MS, Driver, longest_silence, silences
 
 OLE_MAGIC = b"\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1"
 TABLE = "".join(f"<tr><td>Burrow {n}</td><td>{n * 7}</td></tr>" for n in range(40))
@@ -118,7 +118,7 @@ def main():
     texts = harness.captions("English")
     session = harness.Session("office-bench").start()
     server = harness.PageServer().start()
-    picture = png(160, 120, (120, 80, 40))
+    picture = harness.png(160, 120, (120, 80, 40))
     try:
         server.add_answer("/home", page("/dot.png"))  # start_program waits for /dot.png
         server._answers["/dot.png"] = (picture, "image/png")

@@ -21,6 +21,7 @@ import os
 import select
 import shutil
 import signal
+import struct
 import subprocess
 import sys
 import tempfile
@@ -29,6 +30,7 @@ import time
 import unittest
 import urllib.parse
 import warnings
+import zlib
 from dataclasses import dataclass
 
 SCREEN_WIDTH = 1600
@@ -116,6 +118,18 @@ def wait_equal(what, read, expected, timeout=WAIT_TIMEOUT):
 
 
 # --------------------------------------------------------------------------- web server
+
+
+def png(width, height, rgb):
+    """A PNG of one colour, made here so the pages need nothing from outside."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    row = b"\x00" + bytes(rgb) * width
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(row * height))
+            + chunk(b"IEND", b""))
 
 
 @dataclass

@@ -8,12 +8,11 @@ import shutil
 import struct
 import sys
 import time
-import zlib
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
 from exportsteps import ExportSteps  # noqa: E402
-from harness import Program, wait_equal, wait_until  # noqa: E402
+from harness import Program, png, wait_equal, wait_until  # noqa: E402
 
 ENGLISH = None
 TITLE = "Capture test page"
@@ -23,18 +22,6 @@ WHITE = (255, 255, 255)
 BLOCK_HEIGHT = 300
 # A page's colours may come out a few steps off after the engine's colour handling.
 TOLERANCE = 12
-
-
-def png(width, height, rgb):
-    """A PNG of one colour, made here so the page needs nothing from outside."""
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data
-                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
-    row = b"\x00" + bytes(rgb) * width
-    return (b"\x89PNG\r\n\x1a\n"
-            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
-            + chunk(b"IDAT", zlib.compress(row * height))
-            + chunk(b"IEND", b""))
 
 
 PAGE = f"""<!DOCTYPE html><html><head><meta charset="utf-8"><title>{TITLE}</title></head>

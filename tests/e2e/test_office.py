@@ -5,16 +5,14 @@ browsing."""
 
 import os
 import re
-import struct
 import subprocess
 import sys
 import time
-import zlib
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
 from exportsteps import ExportSteps  # noqa: E402
-from harness import Program, wait_equal, wait_until  # noqa: E402
+from harness import Program, png, wait_equal, wait_until  # noqa: E402
 
 ENGLISH = None
 TITLE = "Quarterly Wombats"
@@ -23,17 +21,6 @@ PARAGRAPH = "Tea & biscuits für alle"
 CELLS = ["Burrows", "Wombats", "17", "42"]
 # A cold office (a new profile) can take a while to answer its first call.
 OFFICE_TIMEOUT = 90
-
-
-def png(width, height, rgb):
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data
-                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
-    row = b"\x00" + bytes(rgb) * width
-    return (b"\x89PNG\r\n\x1a\n"
-            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
-            + chunk(b"IDAT", zlib.compress(row * height))
-            + chunk(b"IEND", b""))
 
 
 PAGE = f"""<!DOCTYPE html><html><head><meta charset="utf-8"><title>{TITLE}</title></head>
