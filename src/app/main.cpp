@@ -1,4 +1,5 @@
 // QuortTrans: the entry. Creates the main window, runs its load step and shows it.
+#include "app/heartbeatprobe.h"
 #include "app/mainpageexports.h"
 #include "app/mainwindow.h"
 #include "app/messageboxnotifier.h"
@@ -16,6 +17,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
     QApplication::setDesktopFileName(QStringLiteral("quorttrans"));
     RendererProbe::applyChoice();
+    const HeartbeatProbe heartbeat; // the benchmarks' view of the interface thread
 
     MessageBoxNotifier notifier;
     const ProgramFolder folder = ProgramFolder::ofExecutable();
