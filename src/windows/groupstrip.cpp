@@ -12,6 +12,14 @@ GroupStrip::GroupStrip(int strip, QWidget *parent)
     setUsesScrollButtons(false);
     setElideMode(Qt::ElideRight);
     setDrawBase(false);
+    // Fifteen titles side by side: a smaller type and tighter tabs keep them readable.
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    setFont(small);
+    setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 2px 4px; border: 1px solid palette(mid); border-bottom: none;"
+        " background: palette(button); }"
+        " QTabBar::tab:selected { background: palette(base); font-weight: bold; }"));
 }
 
 void GroupStrip::setShowsCurrent(bool shows) {
