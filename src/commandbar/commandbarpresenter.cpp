@@ -149,7 +149,10 @@ QAction *CommandBarPresenter::createAction(CommandButton &button, int index, QOb
 }
 
 void CommandBarPresenter::present(QAction *action, const CommandButton &button) const {
-    action->setText(actionText(button.caption()));
+    // In a menu the text after a tab stands in a column of its own, at the right.
+    action->setText(button.note().isEmpty() ? actionText(button.caption())
+                                            : actionText(button.caption()) + QLatin1Char('\t') +
+                                                  actionText(button.note()));
     action->setToolTip(button.toolTip());
     action->setIcon(m_images.picture(button.icon()));
     action->setEnabled(button.enabled());

@@ -33,6 +33,13 @@ void CommandButton::setToolTip(const QString &toolTip) {
     notify();
 }
 
+void CommandButton::setNote(const QString &note) {
+    if (m_note == note)
+        return;
+    m_note = note;
+    notify();
+}
+
 void CommandButton::setChecked(bool checked) {
     // The others of the group are cleared first, so no observer ever sees two checked.
     if (checked && m_style == ButtonStyle::Option)

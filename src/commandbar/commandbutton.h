@@ -36,6 +36,10 @@ public:
     void setCaption(const QString &caption);
     const QString &toolTip() const { return m_toolTip; }
     void setToolTip(const QString &toolTip);
+    // A short word shown after the caption in a menu, apart from it; not part of the
+    // caption, so commands that go by the caption never see it.
+    const QString &note() const { return m_note; }
+    void setNote(const QString &note);
 
     bool checked() const { return m_checked; }
     // Checking an option button unchecks the other option buttons of its group.
@@ -84,6 +88,7 @@ private:
     ButtonStyle m_style;
     QString m_caption;
     QString m_toolTip;
+    QString m_note;
     QString m_tag;
     bool m_checked = false;
     bool m_enabled = true;

@@ -38,6 +38,10 @@ constexpr int OfficeStopped = 245;
 constexpr int WordCopyWritten = 246;
 constexpr int WritingDocument = 247;
 constexpr int ProgramStarting = 248;
+// The line of a translation made on this computer; its words before ":" mark the
+// translate-language items that are translated here.
+constexpr int LocalTranslation = 249;
+constexpr int LocalTranslationFailed = 250;
 constexpr int SlideAdded = 216;   // "Slide "
 constexpr int SlideAddedTo = 217; // "was added to the presentation:"
 constexpr int ReplaceFile = 104;

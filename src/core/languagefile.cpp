@@ -27,7 +27,7 @@ struct TextSettingKey {
     TextSetting member;
 };
 
-// START_PAGE ... TRANSLATOR_PATH take the text after the first "=" as it stands.
+// START_PAGE ... TRANSLATOR take the text after the first "=" as it stands.
 const TextSettingKey TextSettingKeys[] = {
     {"START_PAGE", &LanguageSettings::startPage},
     {"SEARCH_URL", &LanguageSettings::searchUrl},
@@ -42,6 +42,7 @@ const TextSettingKey TextSettingKeys[] = {
     {"ECOMMERCE_DESCR", &LanguageSettings::ecommerceDescr},
     {"TRANSLATOR_PATH", &LanguageSettings::translatorPath},
     {"TRANSLATE_HOST", &LanguageSettings::translateHost},
+    {"TRANSLATOR", &LanguageSettings::translator},
 };
 
 struct BuiltInCaption {

@@ -20,6 +20,7 @@ struct LanguageSettings {
     QString ecommerceDescr;
     QString translatorPath;
     QString translateHost; // host of the selection translation page
+    QString translator;    // TRANSLATOR: auto, local (Apertium only) or web
     std::optional<qint16> tabNumber;
     std::optional<qint16> tabWidth; // twips, as the file gave it
 

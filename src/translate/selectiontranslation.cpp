@@ -1,6 +1,11 @@
 #include "translate/selectiontranslation.h"
 
 #include "core/programstate.h"
+#include "translate/choosingtranslation.h"
+#include "translate/localpairs.h"
+#include "translate/translatemenumarks.h"
+#include "translate/translatorchoice.h"
+#include "translate/webpagetranslation.h"
 
 #include <QTimer>
 #include <utility>
@@ -15,7 +20,16 @@ SelectionTranslation::SelectionTranslation(QTimer &timer6, ProgramState &state,
     , m_state(state)
     , m_windowOwner(windowOwner)
     , m_web1Factory(std::move(web1Factory))
-    , m_translator(state, std::move(currentView)) {
+    , m_translator(state, std::move(currentView))
+    , m_pairs(new LocalPairs(QStringLiteral("apertium"), this)) {
+    auto service = std::make_unique<ChoosingTranslation>(
+        [&state] { return state.language.settings().translator; }, *m_pairs,
+        std::make_unique<WebPageTranslation>(
+            [&state] { return state.language.settings().translateHost; }));
+    m_service = service.get();
+    m_translator.setService(std::move(service));
+    m_translator.setModeState([&timer6] { return timer6.isActive(); });
+    connect(m_pairs, &LocalPairs::becameKnown, this, &SelectionTranslation::refreshMarks);
     connect(&timer6, &QTimer::timeout, &m_translator, &SelectionTranslator::tick);
     connect(&m_translator, &SelectionTranslator::translated, this, &SelectionTranslation::show);
 }
@@ -48,6 +62,8 @@ bool SelectionTranslation::chooseSourceLanguage(const QString &caption) {
         m_state.sourceLanguage = row->code.trimmed();
     // The user's clipboard is left alone: the selection is read from the page itself.
     m_timer6.start();
+    // Known before the first selection is let go, so it need not wait for them.
+    m_pairs->list();
     m_state.translateLanguageItem = caption;
     Q_EMIT modeChanged(true);
     return true;
@@ -56,6 +72,21 @@ bool SelectionTranslation::chooseSourceLanguage(const QString &caption) {
 void SelectionTranslation::applyLanguageTexts() {
     if (m_window)
         m_window->applyLanguageTexts(m_state.language);
+    refreshMarks();
+}
+
+void SelectionTranslation::markMenuItems(CommandRegistry *registry) {
+    m_registry = registry;
+    refreshMarks();
+}
+
+void SelectionTranslation::refreshMarks() {
+    if (!m_registry)
+        return;
+    const bool web = TranslatorChoice::parseSetting(m_state.language.settings().translator) ==
+                     TranslatorChoice::Setting::Web;
+    TranslateMenuMarks::apply(*m_registry, m_state.language, m_state.settings.myLanguage,
+                              web ? QStringList() : m_pairs->modes());
 }
 
 void SelectionTranslation::closeWindow() {

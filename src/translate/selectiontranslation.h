@@ -6,12 +6,17 @@
 #include <QObject>
 #include <QPointer>
 
+class ChoosingTranslation;
+class CommandRegistry;
+class LocalPairs;
 class QTimer;
 struct ProgramState;
 
 // Selection translation as the main window holds it: `Timer6` drives the tick, and each
 // translation is shown in the one `frmShow`, made on first use. Switching the mode on
-// and off (a translate-language item chosen) is starting and stopping `Timer6`.
+// and off (a translate-language item chosen) is starting and stopping `Timer6`. A
+// selection is translated on this computer with Apertium when its pair is installed and
+// TRANSLATOR allows it, through the web translation page otherwise.
 class SelectionTranslation : public QObject {
     Q_OBJECT
 
@@ -26,6 +31,9 @@ public:
     ~SelectionTranslation() override;
 
     SelectionTranslator &translator() { return m_translator; }
+    // The translator that chooses between Apertium and the web; tests shorten its limit.
+    ChoosingTranslation &service() { return *m_service; }
+    LocalPairs &localPairs() { return *m_pairs; }
     // `frmShow`; nullptr until the first translation.
     TranslationWindow *window() const { return m_window; }
 
@@ -41,6 +49,12 @@ public:
     bool chooseSourceLanguage(const QString &caption);
     bool isOn() const;
 
+    // The translate-language items of registry get marked when they are translated on
+    // this computer, once the installed pairs are known (localPairs().list()).
+    void markMenuItems(CommandRegistry *registry);
+    // `MyLanguage`, the language file or the installed pairs changed: the marks again.
+    void refreshMarks();
+
 Q_SIGNALS:
     // The mode went on or off; the status line shows it.
     void modeChanged(bool on);
@@ -53,5 +67,8 @@ private:
     QWidget *m_windowOwner;
     TranslationWindow::ViewFactory m_web1Factory;
     SelectionTranslator m_translator;
+    LocalPairs *m_pairs;
+    ChoosingTranslation *m_service;
+    CommandRegistry *m_registry = nullptr;
     QPointer<TranslationWindow> m_window;
 };

@@ -3,12 +3,14 @@
 #include "browser/mousebuttons.h"
 #include "browser/webview.h"
 #include "core/programstate.h"
+#include "translate/selectionreader.h"
 #include "translate/translationrequest.h"
 #include "translate/webpagetranslation.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QTimer>
 #include <utility>
 
 SelectionTranslator::SelectionTranslator(const ProgramState &state, ViewProvider currentView,
@@ -33,12 +35,37 @@ void SelectionTranslator::setLeftButtonState(LeftButtonState leftButtonDown) {
     m_leftButtonDown = std::move(leftButtonDown);
 }
 
+void SelectionTranslator::setModeState(ModeState modeOn) {
+    m_modeOn = std::move(modeOn);
+}
+
 bool SelectionTranslator::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-            m_pressedSinceTick = true;
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+        type == QEvent::MouseButtonRelease) {
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            if (type != QEvent::MouseButtonRelease)
+                m_pressedSinceTick = true;
+            else if (m_modeOn && m_modeOn() && isOnCurrentPage(watched))
+                buttonReleasedOnPage();
+        }
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool SelectionTranslator::isOnCurrentPage(QObject *watched) const {
+    // The window gets the event before its widget does; the widget alone counts.
+    auto *widget = qobject_cast<QWidget *>(watched);
+    WebView *view = m_currentView ? m_currentView() : nullptr;
+    return widget && view && (widget == view || view->isAncestorOf(widget));
+}
+
+void SelectionTranslator::buttonReleasedOnPage() {
+    // This release is the end of the selection the ticks were waiting for.
+    m_pressedSinceTick = false;
+    m_selectionPending = false;
+    // The filter sees the release before the page does: the page takes it in first.
+    QTimer::singleShot(0, this, &SelectionTranslator::GO_Translate);
 }
 
 void SelectionTranslator::tick() {
@@ -63,17 +90,26 @@ void SelectionTranslator::GO_Translate() {
     if (!view)
         return;
     // Straight from the page: the user's clipboard is theirs.
-    const QString text = view->selectedText();
-    if (text.isEmpty())
-        return;
-    view->execWB(WebView::PageCommand::ClearSelection);
+    QPointer<SelectionTranslator> self(this);
+    QPointer<WebView> source(view);
+    SelectionReader::read(view, [self, source](const QString &text) {
+        if (!self || !source || text.isEmpty())
+            return;
+        source->execWB(WebView::PageCommand::ClearSelection);
+        self->translateText(text);
+    });
+}
+
+void SelectionTranslator::translateText(const QString &text) {
     // A selection of blanks alone has nothing to translate.
     if (text.trimmed().isEmpty())
         return;
-
+    const quint64 request = ++m_request;
     QPointer<SelectionTranslator> self(this);
-    m_service->translate(text, sourceLanguage, myLanguage, [self](const Translation &answer) {
-        if (self)
-            Q_EMIT self->translated(answer);
-    });
+    m_service->translate(text, m_state.sourceLanguage, m_state.settings.myLanguage,
+                         [self, request](const Translation &answer) {
+                             // A slow answer to an earlier selection would hide the newer one.
+                             if (self && request == self->m_request)
+                                 Q_EMIT self->translated(answer);
+                         });
 }

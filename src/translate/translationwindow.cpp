@@ -3,6 +3,7 @@
 #include "browser/enginewebview.h"
 #include "core/captions.h"
 #include "core/languagefile.h"
+#include "translate/resultpage.h"
 #include "translate/translationcaptions.h"
 #include "translate/translationrequest.h"
 #include "translate/translationservice.h"
@@ -44,9 +45,11 @@ QString shortenedText(const LanguageFile &language) {
 TranslationWindow::TranslationWindow(const LanguageFile &language, ViewFactory factory,
                                      QWidget *parent)
     : QWidget(parent, Qt::Window)
+    , m_language(&language)
     , m_web1(factory ? factory(this) : new EngineWebView(this))
     , m_shortenedNotice(makeNotice(QStringLiteral("shortenedNotice")))
     , m_failureNotice(makeNotice(QStringLiteral("failureNotice")))
+    , m_localFailureNotice(makeNotice(QStringLiteral("localFailureNotice")))
     , m_refusedNotice(makeNotice(QStringLiteral("refusedNotice"))) {
     setObjectName(QStringLiteral("frmShow"));
     m_web1->setObjectName(QStringLiteral("Web1"));
@@ -57,6 +60,7 @@ TranslationWindow::TranslationWindow(const LanguageFile &language, ViewFactory f
     layout->setSpacing(0);
     layout->addWidget(m_shortenedNotice);
     layout->addWidget(m_failureNotice);
+    layout->addWidget(m_localFailureNotice);
     layout->addWidget(m_refusedNotice);
     layout->addWidget(m_web1, 1);
 
@@ -75,6 +79,7 @@ TranslationWindow::TranslationWindow(const LanguageFile &language, ViewFactory f
 }
 
 void TranslationWindow::applyLanguageTexts(const LanguageFile &language) {
+    m_language = &language;
     const QString title = language.caption(TranslationCaptions::WindowTitle);
     setWindowTitle(title);
     setAccessibleName(title);
@@ -100,13 +105,43 @@ void TranslationWindow::showTranslation(const Translation &translation) {
     m_shortenedNotice->setVisible(translation.shortened);
     m_failureNotice->hide();
     m_refusedNotice->hide();
+    m_localFailureNotice->hide();
     if (!m_placed) {
         place();
         m_placed = true;
     }
     show();
     raise();
+    if (translation.failed) {
+        QString text = m_language->caption(Captions::LocalTranslationFailed) + QLatin1Char(' ') +
+                       pairInWords(translation);
+        if (!translation.detail.isEmpty())
+            text += QStringLiteral(" (") + translation.detail + QLatin1Char(')');
+        setNotice(m_localFailureNotice, text);
+        m_localFailureNotice->show();
+        // The page of an earlier translation would pass for this one's.
+        m_web1->navigate2(QStringLiteral("about:blank"));
+        return;
+    }
+    if (translation.local) {
+        m_web1->navigate2(localPage(translation));
+        return;
+    }
     m_web1->navigate2(translation.isPage() ? translation.pageAddress : pageOf(translation.text));
+}
+
+QString TranslationWindow::pairInWords(const Translation &translation) const {
+    auto name = [this](const QString &code) {
+        const TranslationLanguage *row = m_language->findTranslationCode(code);
+        return row && !row->name.trimmed().isEmpty() ? row->name.trimmed() : code;
+    };
+    return name(translation.from) + QStringLiteral(" \u2192 ") + name(translation.to);
+}
+
+QString TranslationWindow::localPage(const Translation &translation) const {
+    return ResultPage::address(ResultPage::html(translation.source, translation.text,
+                                                pairInWords(translation),
+                                                m_language->caption(Captions::LocalTranslation)));
 }
 
 void TranslationWindow::onLoadFinished(bool ok) {

@@ -10,8 +10,8 @@ struct Translation;
 class WebView;
 
 // `frmShow`: the translation window. Its web view `Web1` fills it; a notice line above
-// the page says when the text was shortened, the service could not be reached or a link
-// on the page was refused. Not
+// the page says when the text was shortened, the service could not be reached, the text
+// could not be translated on this computer or a link on the page was refused. Not
 // modal; it stays open and shows every translation in turn.
 class TranslationWindow : public QWidget {
     Q_OBJECT
@@ -26,7 +26,7 @@ public:
                                QWidget *parent = nullptr);
 
     // Shows the answer in `Web1` (the translation page, or the translated text as a page of
-    // its own) and shows the window, placed on its first showing.
+    // its own, or why there is none) and shows the window, placed on its first showing.
     void showTranslation(const Translation &translation);
     void showTranslation(const TranslationRequest &request);
     // Caption 223 and the notices in the language given.
@@ -39,10 +39,15 @@ private:
     void place();
     void setNotice(QLabel *label, const QString &text);
     void onLoadFinished(bool ok);
+    // "English → Spanish", in the names the language file gives the codes.
+    QString pairInWords(const Translation &translation) const;
+    QString localPage(const Translation &translation) const;
 
+    const LanguageFile *m_language;
     WebView *m_web1;
     QLabel *m_shortenedNotice;
     QLabel *m_failureNotice;
+    QLabel *m_localFailureNotice;
     QLabel *m_refusedNotice;
     QString m_refusedText;
     bool m_placed = false;

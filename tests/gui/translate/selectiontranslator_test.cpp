@@ -144,3 +144,58 @@ TEST_F(SelectionTranslatorTest, NoTabAtAllAsksNothing) {
     translator.tick();
     EXPECT_TRUE(requests.isEmpty());
 }
+
+namespace {
+// A service whose answers come when the test gives them, in any order.
+class HeldTranslation : public TranslationService {
+public:
+    void translate(const QString &text, const QString &, const QString &, Done done) override {
+        held.append({text, std::move(done)});
+    }
+    void answer(int index) {
+        Translation answer;
+        answer.text = QStringLiteral("translated ") + held[index].first;
+        held[index].second(answer);
+    }
+    QList<std::pair<QString, Done>> held;
+};
+} // namespace
+
+TEST_F(SelectionTranslatorTest, ALateAnswerToAnEarlierSelectionIsNeverShown) {
+    auto service = std::make_unique<HeldTranslation>();
+    HeldTranslation &held = *service;
+    translator.setService(std::move(service));
+    view.setSelectedText(QStringLiteral("erste"));
+    translator.GO_Translate();
+    view.setSelectedText(QStringLiteral("zweite"));
+    translator.GO_Translate();
+    ASSERT_EQ(held.held.size(), 2);
+
+    held.answer(1);
+    held.answer(0);
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(requests[0].text, "translated zweite");
+}
+
+TEST_F(SelectionTranslatorTest, ReleasingTheButtonOnThePageTranslatesOnceWithoutATick) {
+    bool modeOn = true;
+    translator.setModeState([&] { return modeOn; });
+    view.setSelectedText(QStringLiteral("sofort"));
+    click();
+    EXPECT_TRUE(requests.isEmpty()); // the page takes the release in first
+    ASSERT_TRUE(waitUntil([&] { return !requests.isEmpty(); }));
+    EXPECT_EQ(queryValue(requests[0].pageAddress, QStringLiteral("text")), "sofort");
+
+    // The ticks after it find nothing left to do, even with the text still selected.
+    view.setSelectedText(QStringLiteral("sofort"));
+    translator.tick();
+    translator.tick();
+    EXPECT_FALSE(translator.selectionPending());
+    EXPECT_EQ(requests.size(), 1);
+
+    // With the mode off a release does nothing.
+    modeOn = false;
+    click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(requests.size(), 1);
+}
