@@ -14,6 +14,7 @@
 #include "core/programstate.h"
 #include "desktop/desktop.h"
 #include "dispatch/mainwindowactions.h"
+#include "translate/localpairs.h"
 #include "translate/selectiontranslation.h"
 #include "userdata/bookmarkfile.h"
 #include "userdata/optionsfile.h"
@@ -83,7 +84,9 @@ const char HelpPage[] = "https://quorttrans.example.org/quortspeak/quortspeakhel
 } // namespace
 
 MainDispatcher::MainDispatcher(const DispatchContext &context)
-    : m_context(context) {}
+    : m_context(context) {
+    m_context.translation.markMenuItems(&m_context.registry);
+}
 
 void MainDispatcher::ButtonClick(int barIndex, const QString &key) {
     m_key = key;
@@ -118,6 +121,8 @@ bool MainDispatcher::runFrom(const Command *first, const Command *last, const QS
 
 void MainDispatcher::MenuOpened(int /*barIndex*/) {
     m_context.floatingBars.menuOpened();
+    // The translate-language menu marks the pairs on this computer once they are known.
+    m_context.translation.localPairs().list();
 }
 
 void MainDispatcher::MenuClosed(int /*barIndex*/) {
@@ -173,6 +178,7 @@ void MainDispatcher::myLanguageItem(const QString &key) {
     if (const TranslationLanguage *row =
             m_context.state.language.findTranslationRow(item->caption()))
         m_context.state.settings.myLanguage = row->code;
+    m_context.translation.refreshMarks();
 }
 
 void MainDispatcher::languageItem(const QString &key) {
