@@ -14,6 +14,8 @@ packages=(
   libreoffice-impress-nogui libreoffice-dev
   # tests
   libgtest-dev xvfb xauth poppler-utils x11-utils imagemagick
+  # translation on this computer, with the two pairs the tests use
+  apertium apertium-eng-spa apertium-eng-cat
   # fuzzing the file readers
   clang libclang-rt-14-dev
   # fonts so pages and screen pictures show real text
