@@ -2,16 +2,27 @@
 
 #include "browser/addressbar.h"
 #include "browser/findbar.h"
+#include "commandbar/maincommandbars.h"
+#include "commandbar/mainshortcuttable.h"
 
 #include <QLineEdit>
 #include <QShortcut>
 
 namespace MainShortcuts {
 
-void install(QWidget &window, FindBar &findBar, AddressBar &addressBar,
+void install(QWidget &window, FindBar &findBar, AddressBar &addressBar, MainCommandBars &bars,
              std::function<void()> spreadOverScreen) {
-    auto *find = new QShortcut(QKeySequence::Find, &window);
-    QObject::connect(find, &QShortcut::activated, &findBar, &FindBar::open);
+    for (const MainShortcut *entry = MainShortcutTable::begin(); entry != MainShortcutTable::end();
+         ++entry) {
+        auto *shortcut = new QShortcut(QKeySequence(entry->keys), &window);
+        const MainShortcut command = *entry;
+        QObject::connect(shortcut, &QShortcut::activated, &bars, [&bars, &findBar, command] {
+            if (command.findBarFirst && findBar.isVisible())
+                findBar.close();
+            else
+                bars.choose(command.barIndex, QLatin1String(command.command));
+        });
+    }
     auto *f12 = new QShortcut(QKeySequence(Qt::Key_F12), &window);
     QObject::connect(f12, &QShortcut::activated, &window, std::move(spreadOverScreen));
     for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_L),

@@ -121,7 +121,7 @@ void MainWindow::createChildren() {
         DeferredStartup::run(*m_linkTable, m_state, m_files, *m_registry, m_messages);
     });
 
-    MainShortcuts::install(*this, *m_findBar, *m_addressBar,
+    MainShortcuts::install(*this, *m_findBar, *m_addressBar, *m_bars,
                            [this] { m_layout->spreadOverScreen(); });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::GO_Exit);
 }

@@ -150,6 +150,15 @@ void EngineWebView::goHome() {
     m_view->load(QUrl(QStringLiteral("about:blank")));
 }
 
+double EngineWebView::zoomFactor() const {
+    return m_view ? m_view->zoomFactor() : 1.0;
+}
+
+void EngineWebView::setZoomFactor(double factor) {
+    ensureEngine();
+    m_view->setZoomFactor(factor);
+}
+
 void EngineWebView::refresh() {
     if (m_view)
         m_view->reload();

@@ -56,6 +56,8 @@ public:
     void refresh() override;
     void stop() override;
     void execWB(PageCommand command) override;
+    double zoomFactor() const override;
+    void setZoomFactor(double factor) override;
 
     bool busy() const override { return m_busy; }
     QString readyState() const override { return m_readyState; }

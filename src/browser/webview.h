@@ -56,6 +56,9 @@ public:
     virtual void refresh() = 0;
     virtual void stop() = 0;
     virtual void execWB(PageCommand command) = 0;
+    // The size the page is drawn at, 1 for its own.
+    virtual double zoomFactor() const = 0;
+    virtual void setZoomFactor(double factor) = 0;
 
     // True while a page is loading.
     virtual bool busy() const = 0;

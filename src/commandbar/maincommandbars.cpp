@@ -2,6 +2,7 @@
 
 #include "commandbarpresenter.h"
 #include "commandregistry.h"
+#include "mainshortcuttable.h"
 
 #include <QMenu>
 #include <QToolBar>
@@ -34,6 +35,7 @@ void MainCommandBars::build(const LanguageFile &language, const ProgramFolder &f
         m_toolbars[element] = m_presenter->createToolBar(*bar, element, MenuIndex);
         m_toolbars[element]->setObjectName(QStringLiteral("cmdBar%1").arg(element));
     }
+    MainShortcutTable::showInMenus(m_registry, *m_presenter);
 }
 
 QToolBar *MainCommandBars::toolbar(int element) const {

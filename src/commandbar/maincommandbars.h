@@ -19,13 +19,16 @@ class QWidget;
 // registry and shows them as the three toolbars of cmdBar elements 0, 1 and 2 (STANDARD0,
 // STANDARD1 with the tab strip, STANDARD2) with the seven drop-down menus (SAVE, EDIT,
 // FILE, NAVIGATE, TTS, SPEAK, LANG). Every click arrives at buttonClick: toolbar buttons
-// with their element's index, menu items with index 3.
+// with their element's index, menu items with index 3. Menu items show the keys of
+// MainShortcutTable.
 class MainCommandBars : public QObject {
     Q_OBJECT
 
 public:
     static constexpr int ToolbarCount = 3;
     static constexpr int MenuIndex = 3; // the element that shows all drop-down menus
+    // Not an element: the keys of the commands that only the keyboard gives.
+    static constexpr int KeyboardIndex = 4;
 
     MainCommandBars(CommandRegistry &registry, ImageList &images, QObject *parent = nullptr);
     ~MainCommandBars() override;
@@ -50,6 +53,10 @@ public:
     // 1 office, 2 money, 3 XP. A value outside 0..3 keeps the current look.
     void setBarStyle(int style);
     int barStyle() const;
+
+    // A key pressed for a command arrives as the click on its button would, with the
+    // button's bar index (KeyboardIndex for a key without a button).
+    void choose(int barIndex, const QString &key) { Q_EMIT buttonClick(barIndex, key); }
 
 Q_SIGNALS:
     void buttonClick(int barIndex, const QString &key);

@@ -8,11 +8,13 @@
 #include "commandbar/commandbutton.h"
 #include "commandbar/commandregistry.h"
 #include "commandbar/floatingbars.h"
+#include "commandbar/maincommandbars.h"
 #include "core/captions.h"
 #include "core/notifier.h"
 #include "core/programfiles.h"
 #include "core/programstate.h"
 #include "desktop/desktop.h"
+#include "dispatch/keyboardcommands.h"
 #include "dispatch/mainwindowactions.h"
 #include "translate/localpairs.h"
 #include "translate/selectiontranslation.h"
@@ -101,6 +103,9 @@ void MainDispatcher::ButtonClick(int barIndex, const QString &key) {
     case 3:
         if (!runFrom(std::begin(Menus), std::end(Menus), key))
             generatedItem(key);
+        break;
+    case MainCommandBars::KeyboardIndex:
+        m_keyboard.run(key);
         break;
     default:
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dispatch/dispatchcontext.h"
+#include "dispatch/keyboardcommands.h"
 
 #include <QString>
 
@@ -8,7 +9,8 @@ class WebView;
 
 // Turns the key of the button the user chose on the main window into its action.
 // Bars 0 (main toolbar), 2 (shortcut toolbar) and 3 (every drop-down menu) are handled,
-// each with its own table of keys compared exactly; a click from any other bar does
+// each with its own table of keys compared exactly, and so are the keys of the commands
+// only the keyboard gives (MainCommandBars::KeyboardIndex); a click from any other bar does
 // nothing. Menu items that no table names are the generated language items.
 class MainDispatcher {
 public:
@@ -86,6 +88,7 @@ private:
     void newLanguage();
 
     DispatchContext m_context;
+    KeyboardCommands m_keyboard{m_context.tabs};
     QString m_key; // the key being dispatched
     bool m_styleChanged = false;
 };

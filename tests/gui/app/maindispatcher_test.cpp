@@ -309,3 +309,48 @@ TEST_F(Dispatch, ExportsAndTheLinkTableReachTheirOnePlace) {
                                          "export SAVE:WORDV", "export SAVE:EXCEL",
                                          "export SAVE:PPT", "export EDIT:PICTURE", "linkTable"}));
 }
+
+TEST_F(Dispatch, TabKeysMoveWithinTheFixedRowAsAClickOnTheTabWould) {
+    tabs.setTabCount(4);
+    tabs.setCaption(0, "Zero");
+    tabs.setTabURL(0, "http://127.0.0.1/zero");
+    click(4, "KEY:TAB2");
+    EXPECT_EQ(tabs.currentIndex(), 1);
+    // An unopened tab opens on its left neighbour's page.
+    EXPECT_EQ(static_cast<FakeWebView *>(tabs.view(1))->navigations(),
+              QStringList{"http://127.0.0.1/zero"});
+    click(4, "KEY:PREVTAB");
+    EXPECT_EQ(tabs.currentIndex(), 0);
+    click(4, "KEY:PREVTAB");
+    EXPECT_EQ(tabs.currentIndex(), 3);
+    click(4, "KEY:NEXTTAB");
+    EXPECT_EQ(tabs.currentIndex(), 0);
+    click(4, "KEY:TAB8"); // there are four tabs
+    click(3, "KEY:TAB3"); // a key's command from a menu
+    EXPECT_EQ(tabs.currentIndex(), 0);
+}
+
+TEST_F(Dispatch, ZoomKeysStepTheCurrentPageThroughTheUsualLevels) {
+    click(4, "KEY:ZOOMIN");
+    click(4, "KEY:ZOOMIN");
+    EXPECT_DOUBLE_EQ(view()->zoomFactor(), 1.25);
+    for (int i = 0; i < 20; ++i)
+        click(4, "KEY:ZOOMIN");
+    EXPECT_DOUBLE_EQ(view()->zoomFactor(), 5.0);
+    click(4, "KEY:ZOOMRESET");
+    EXPECT_DOUBLE_EQ(view()->zoomFactor(), 1.0);
+    for (int i = 0; i < 3; ++i)
+        click(4, "KEY:ZOOMOUT");
+    EXPECT_DOUBLE_EQ(view()->zoomFactor(), 0.75);
+    for (int i = 0; i < 20; ++i)
+        click(4, "KEY:ZOOMOUT");
+    EXPECT_DOUBLE_EQ(view()->zoomFactor(), 0.25);
+    // A size between two levels steps to the neighbouring level, not past it.
+    view()->setZoomFactor(1.3);
+    click(4, "KEY:ZOOMOUT");
+    EXPECT_DOUBLE_EQ(view()->zoomFactor(), 1.25);
+    view()->setZoomFactor(1.3);
+    click(4, "KEY:ZOOMIN");
+    EXPECT_DOUBLE_EQ(view()->zoomFactor(), 1.5);
+    EXPECT_DOUBLE_EQ(static_cast<FakeWebView *>(tabs.view(1))->zoomFactor(), 1.0);
+}

@@ -294,3 +294,20 @@ TEST_F(MainBars, FourDistinctBarStyles) {
 }
 
 } // namespace
+
+TEST_F(MainBars, MenuItemsShowTheirKeysInQtsKeyNames) {
+    EXPECT_EQ(actionOf(bars.menu("EDIT"), "EDIT:PRINT")->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(actionOf(bars.menu("EDIT"), "EDIT:STOP")->shortcut(), QKeySequence("Esc"));
+    EXPECT_EQ(actionOf(bars.menu("EDIT"), "EDIT:EXIT")->shortcut(), QKeySequence("Ctrl+Q"));
+    QMenu *navigate = bars.menu("NAVIGATE");
+    // F5 comes first in the table, so the item shows it rather than Ctrl+R.
+    EXPECT_EQ(actionOf(navigate, "NAVIGATE:REFRESH")->shortcut(), QKeySequence("F5"));
+    EXPECT_EQ(actionOf(navigate, "NAVIGATE:BACK")->shortcut(), QKeySequence("Alt+Left"));
+    EXPECT_EQ(actionOf(navigate, "NAVIGATE:HOME")->shortcut(), QKeySequence("Alt+Home"));
+    EXPECT_EQ(actionOf(navigate, "NAVIGATE:PICK")->shortcut(), QKeySequence("Ctrl+D"));
+    EXPECT_TRUE(actionOf(navigate, "NAVIGATE:GO")->shortcut().isEmpty());
+    // Shown only: the key never fires the item while its menu is closed.
+    EXPECT_EQ(actionOf(navigate, "NAVIGATE:BACK")->shortcutContext(), Qt::WidgetShortcut);
+    // The toolbar's own BACK button carries no key.
+    EXPECT_TRUE(actionOf(bars.toolbar(0), "BACK")->shortcut().isEmpty());
+}

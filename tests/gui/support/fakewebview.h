@@ -23,6 +23,8 @@ public:
     void refresh() override;
     void stop() override;
     void execWB(PageCommand command) override;
+    double zoomFactor() const override { return m_zoom; }
+    void setZoomFactor(double factor) override { m_zoom = factor; }
 
     bool busy() const override { return m_busy; }
     QString readyState() const override { return m_readyState; }
@@ -89,6 +91,7 @@ private:
     QStringList m_navigations;
     QList<PageCommand> m_commands;
     bool m_busy = false;
+    double m_zoom = 1.0;
     bool m_silent = false;
     bool m_registered = true;
     QString m_readyState = QStringLiteral("complete");
