@@ -13,6 +13,7 @@ import harness  # noqa: E402
 from harness import Program, wait_equal, wait_until  # noqa: E402
 
 TEXT = "Fish & chips | café über alles"
+HOUSE = "The house is red."
 CLIPBOARD_MARKER = "clipboard-marker-0815"
 # How long the test watches for a request that must not come: the program looks at the
 # mouse button once a second.
@@ -30,14 +31,14 @@ class TranslateTest(harness.ProgramTestCase):
                                "\"utf-8\"><title>Answer</title></head><body>"
                                "<p>Translated answer</p></body></html>")
 
-    def paragraph_text(self, program):
-        """The page's text TEXT as the page shows it: its place on the screen."""
+    def paragraph_text(self, program, text=TEXT):
+        """The page's text as the page shows it: its place on the screen."""
         for doc in program.nodes(harness.pyatspi.ROLE_DOCUMENT_WEB, skip_web=False):
             if not harness.on_screen(doc):
                 continue
             for node in harness._walk(doc, skip_web=False):
                 try:
-                    if node is not doc and node.name == TEXT:
+                    if node is not doc and node.name == text:
                         box = harness.extents(node)
                         if box[2] > 0 and box[3] > 0:
                             return box
@@ -45,11 +46,11 @@ class TranslateTest(harness.ProgramTestCase):
                     continue
         return None
 
-    def drag_over_text(self, program):
+    def drag_over_text(self, program, text=TEXT):
         """A real mouse drag from the first letter of the paragraph to past its last
         one, on the same line."""
         x, y, width, height = wait_until("the paragraph on screen",
-                                         lambda: self.paragraph_text(program))
+                                         lambda: self.paragraph_text(program, text))
         middle = y + height // 2
         start_x, end_x = x + 1, x + width + 4
         command = ["xdotool", "mousemove", str(start_x), str(middle), "sleep", "0.2",
@@ -142,6 +143,97 @@ class TranslateTest(harness.ProgramTestCase):
         else:
             print("note: xclip is not installed; the clipboard was not checked",
                   file=sys.stderr)
+
+        program.press(sorted(program.buttons(english[32]),
+                             key=lambda b: harness.extents(b)[0])[0])
+        self.assertEqual(program.wait_for_exit(), 0, "the program ends normally")
+        program.wait_for_helpers_gone()
+        self.assertEqual(server.foreign, [], "nothing was asked of any other address")
+
+    def shown_texts(self, program):
+        """Every text of the web documents on screen."""
+        texts = []
+        for doc in program.nodes(harness.pyatspi.ROLE_DOCUMENT_WEB, skip_web=False):
+            if not harness.on_screen(doc):
+                continue
+            for node in harness._walk(doc, skip_web=False):
+                try:
+                    texts.append(node.name or "")
+                except Exception:
+                    continue
+        return texts
+
+    def test_english_to_spanish_is_translated_on_this_computer(self):
+        session, server = self.session, self.server
+        server.add_page("/house", "House", HOUSE)
+        folder = session.program_folder("local")
+        english = harness.captions("English")
+        language_file = os.path.join(folder.path, "languages", "Trans_English.txt")
+        with open(language_file, "ab") as out:
+            out.write(f"TRANSLATE_HOST={server.host}\r\n".encode("ascii"))
+        folder.write_lines("quortspeak.Opt", ["1", "0", "0", "0", server.url("/house")])
+        program = Program(session, folder, "run").start(proxy=server)
+        program.wait_until_ready()
+        wait_equal("the progress bar after the page loaded", program.progress, 100)
+        wait_until("the paragraph on screen", lambda: self.paragraph_text(program, HOUSE))
+        have_xclip = shutil.which("xclip") is not None
+        if have_xclip:
+            session.run(["sh", "-c", f"printf %s {CLIPBOARD_MARKER} | xclip -selection "
+                                     "clipboard -i >/dev/null 2>&1"])
+            wait_equal("the clipboard marker", self.clipboard, CLIPBOARD_MARKER, timeout=5)
+
+        # Spanish is my language; the translate menu marks English as translated here.
+        program.choose(english[221], "Spanish")
+        time.sleep(1)
+        mark = english[249].split(":")[0]
+
+        def marked_english():
+            items = program.open_menu(english[222])
+            session.key("Escape")
+            time.sleep(0.5)
+            names = [name for name in items if name.startswith("English")]
+            return [name for name in names if mark in name]
+        marked = wait_until("English marked as translated on this computer",
+                            marked_english, timeout=20)
+        items = program.open_menu(english[222])
+        session.key("Escape")
+        time.sleep(0.5)
+        self.assertFalse([name for name in items if name.startswith("French") and mark in name],
+                         f"French is not translated here: {list(items)}")
+        program.choose(english[222], marked[0])
+        time.sleep(1.5)
+        self.drag_over_text(program, HOUSE)
+
+        def spanish_shown():
+            return [text for text in self.shown_texts(program) if "casa" in text]
+        try:
+            shown = wait_until("the Spanish text in the translation window", spanish_shown,
+                               timeout=20)
+        finally:
+            session.screenshot("local-translation")
+        self.assertIn("La casa es roja.", shown)
+        texts = self.shown_texts(program)
+        self.assertIn(HOUSE, texts)
+        self.assertIn(english[249], texts)
+        time.sleep(QUIET)
+        self.assertEqual(server.requests_for("/translate_t"), [],
+                         "nothing was sent to the translation host")
+        if have_xclip:
+            self.assertEqual(self.clipboard(), CLIPBOARD_MARKER, "the clipboard untouched")
+
+        # French into English: no such pair here, so the web translation page serves.
+        program.choose(english[221], "English")
+        time.sleep(1)
+        program.choose(english[222], "French")
+        time.sleep(1.5)
+        self.drag_over_text(program, HOUSE)
+        server.wait_for_count("/translate_t", 1, timeout=15)
+        time.sleep(QUIET)
+        asked = server.requests_for("/translate_t")
+        self.assertEqual(len(asked), 1, f"one request for one selection: {asked}")
+        query = urllib.parse.parse_qs(asked[0].query, keep_blank_values=True)
+        self.assertEqual(query.get("langpair"), ["fr|en"], asked[0].query)
+        self.assertEqual(query.get("text", [""])[0].rstrip(" \n\r\t"), HOUSE, asked[0].query)
 
         program.press(sorted(program.buttons(english[32]),
                              key=lambda b: harness.extents(b)[0])[0])
