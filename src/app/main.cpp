@@ -5,7 +5,9 @@
 #include "app/messageboxnotifier.h"
 #include "app/rendererprobe.h"
 #include "app/terminationhandler.h"
+#include "browser/addressbar.h"
 #include "browser/enginewebview.h"
+#include "core/programlocation.h"
 #include "export/libreoffice/libreofficesuite.h"
 
 #include <QApplication>
@@ -15,14 +17,14 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuortTrans"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
-    QApplication::setDesktopFileName(QStringLiteral("quorttrans"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.QuortTrans"));
     RendererProbe::applyChoice();
     const HeartbeatProbe heartbeat; // the benchmarks' view of the interface thread
 
     MessageBoxNotifier notifier;
-    const ProgramFolder folder = ProgramFolder::ofExecutable();
+    const ProgramFolder folder = ProgramLocation::ofExecutable();
     // Pages open web addresses, and of local files only the program's own (the start page).
-    const NavigationPolicy policy(folder.root());
+    const NavigationPolicy policy(folder.shippedRoot());
     MainWindow window(ProgramFiles(folder), notifier,
                       [policy](int) { return new EngineWebView(nullptr, policy); });
     notifier.setOwner(&window);
@@ -32,6 +34,12 @@ int main(int argc, char *argv[]) {
         QStringLiteral("/office-profile")));
     if (!window.load())
         return 1;
+    // An address given on the command line (the desktop entry's %u) opens in tab 0 as a
+    // shortcut button's address does, without entering the typed history.
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1) {
+        window.addressBar().setAddressText(arguments.at(1));
+        window.addressBar().GO_Address(0);
+    }
     TerminationHandler termination;
     QObject::connect(&termination, &TerminationHandler::terminationRequested, &window,
                      &MainWindow::GO_Exit);

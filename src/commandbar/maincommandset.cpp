@@ -8,6 +8,7 @@
 #include "text/textcase.h"
 
 #include <QDir>
+#include <algorithm>
 
 namespace {
 
@@ -51,10 +52,21 @@ QString iconFile(const ProgramFolder &folder, const QString &code) {
 namespace MainCommands {
 
 QStringList languageFiles(const ProgramFolder &folder) {
-    QDir languages(folder.path(QStringLiteral("languages")));
-    // Name filters match without regard to letter case unless told otherwise.
-    return languages.entryList({QStringLiteral("trans_*")}, QDir::Files,
-                               QDir::Name | QDir::IgnoreCase);
+    // The user's own files and the shipped ones (the same folder unless installed); one
+    // name in both is one language, whose file the folder's path() finds in the user's.
+    QStringList names;
+    for (const QString &root : {folder.root(), folder.shippedRoot()}) {
+        QDir languages(ProgramFolder(root).path(QStringLiteral("languages")));
+        // Name filters match without regard to letter case unless told otherwise.
+        for (const QString &name : languages.entryList({QStringLiteral("trans_*")}, QDir::Files)) {
+            if (!names.contains(name, Qt::CaseInsensitive))
+                names.append(name);
+        }
+    }
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    return names;
 }
 
 QString languageName(const QString &fileName) {

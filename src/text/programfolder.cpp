@@ -19,21 +19,13 @@ QString matchIgnoringCase(const QString &folder, const QString &name) {
     return {};
 }
 
-} // namespace
-
-ProgramFolder::ProgramFolder(QString root)
-    : m_root(QDir::cleanPath(std::move(root))) {}
-
-ProgramFolder ProgramFolder::ofExecutable() {
-    return ProgramFolder(QCoreApplication::applicationDirPath());
-}
-
-QString ProgramFolder::path(const QString &relative) const {
+// The path of relative below root, each existing part in the spelling found on disk.
+QString below(const QString &root, const QString &relative) {
     QString normalised = relative;
     normalised.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QStringList parts = normalised.split(QLatin1Char('/'), Qt::SkipEmptyParts);
 
-    QString current = m_root;
+    QString current = root;
     bool matching = true;
     for (const QString &part : parts) {
         QString name = part;
@@ -47,4 +39,25 @@ QString ProgramFolder::path(const QString &relative) const {
         current += QLatin1Char('/') + name;
     }
     return current;
+}
+
+} // namespace
+
+ProgramFolder::ProgramFolder(QString root)
+    : m_root(QDir::cleanPath(std::move(root))) {}
+
+ProgramFolder::ProgramFolder(QString root, QString shippedRoot)
+    : m_root(QDir::cleanPath(std::move(root)))
+    , m_shippedRoot(QDir::cleanPath(std::move(shippedRoot))) {}
+
+ProgramFolder ProgramFolder::ofExecutable() {
+    return ProgramFolder(QCoreApplication::applicationDirPath());
+}
+
+QString ProgramFolder::path(const QString &relative) const {
+    const QString own = below(m_root, relative);
+    if (m_shippedRoot.isEmpty() || QFileInfo::exists(own))
+        return own;
+    const QString shipped = below(m_shippedRoot, relative);
+    return QFileInfo::exists(shipped) ? shipped : own;
 }

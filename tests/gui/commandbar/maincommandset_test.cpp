@@ -404,3 +404,15 @@ TEST(LanguageName, BetweenFirstUnderscoreAndFirstDot) {
 }
 
 } // namespace
+
+TEST_F(OddLanguageFolder, InstalledListsTheUsersAndTheShippedLanguagesOnceTheUsersFirst) {
+    QTemporaryDir shipped;
+    putFile(shipped.filePath("languages/Trans_English.txt"), "\"x\"\r\n");
+    putFile(shipped.filePath("languages/Trans_Deutsch.txt"), "\"x\"\r\n");
+    addFile("trans_deutsch.txt");
+    addFile("Trans_Klingon.txt");
+    built.images = shippedImages();
+    build(built, ProgramFolder(folder.path(), shipped.path()), language);
+    EXPECT_EQ(languageItems(), (QStringList{"LANG:DEUTSCH", "LANG:ENGLISH", "LANG:KLINGON"}));
+    EXPECT_EQ(built.registry.button("LANG:DEUTSCH")->toolTip(), "trans_deutsch.txt");
+}

@@ -30,3 +30,19 @@ TEST(ProgramFolder, PrefersTheExactSpelling) {
     EXPECT_EQ(ProgramFolder(dir.path()).path(QStringLiteral("Data/A.TXT")),
               dir.filePath(QStringLiteral("Data/A.TXT")));
 }
+
+TEST(ProgramFolder, InstalledReadsShippedFilesWhereTheUserHasNoneAndWritesTheUsers) {
+    QTemporaryDir user, shipped;
+    putFile(shipped.filePath(QStringLiteral("Data/start.html")), "start");
+    putFile(shipped.filePath(QStringLiteral("languages/Trans_English.txt")), "shipped");
+    putFile(user.filePath(QStringLiteral("languages/trans_english.txt")), "the user's");
+    const ProgramFolder folder(user.path(), shipped.path());
+    EXPECT_EQ(folder.path(QStringLiteral("data/START.html")),
+              shipped.filePath(QStringLiteral("Data/start.html")));
+    EXPECT_EQ(fileBytes(folder.path(QStringLiteral("Languages/Trans_English.txt"))), "the user's");
+    // What exists nowhere yet is made among the user's files, never the shipped ones.
+    EXPECT_EQ(folder.path(QStringLiteral("Data/quortspeak.Opt")),
+              user.filePath(QStringLiteral("Data/quortspeak.Opt")));
+    EXPECT_EQ(folder.shippedRoot(), shipped.path());
+    EXPECT_EQ(ProgramFolder(user.path()).shippedRoot(), user.path());
+}
