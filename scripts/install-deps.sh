@@ -25,6 +25,8 @@ packages=(
   # driving the built program as a user would: a window manager, the accessibility
   # tree, synthetic input and screen pictures
   openbox wmctrl xdotool xclip python3-pyatspi at-spi2-core dbus dbus-x11
+  # the Debian package and the checks of what it installs
+  dpkg-dev desktop-file-utils appstream lintian
 )
 
 missing=()

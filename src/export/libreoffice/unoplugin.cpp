@@ -33,6 +33,11 @@ QString UnoPlugin::location() {
         const QString installed = QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
         if (QFileInfo::exists(installed))
             return installed;
+        // Installed with the program: bin/ and lib/.../quorttrans/ share a parent.
+        const QString inLibrary = QCoreApplication::applicationDirPath() +
+                                  QStringLiteral("/../" QUORT_UNO_LIBRARY_DIR "/") + name;
+        if (QFileInfo::exists(inLibrary))
+            return inLibrary;
     }
     return QStringLiteral(QUORT_UNO_PLUGIN);
 }
