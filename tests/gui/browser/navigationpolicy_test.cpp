@@ -120,7 +120,7 @@ TEST(PagesCannotReachTheDesktop, LinksWithOtherSchemesOpenNothing) {
         hovered.wait(2000);
         QTest::mouseClick(view.engineView()->focusProxy(), Qt::LeftButton, {}, at);
     };
-    for (const QString &id : {"l0", "l1", "l2", "js", "pop"})
+    for (const char *id : {"l0", "l1", "l2", "js", "pop"})
         click(id);
     // A last ordinary link: once its page is complete, the clicks before it were handled.
     complete.clear();
