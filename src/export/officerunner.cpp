@@ -36,8 +36,10 @@ void OfficeRunner::run(Job job, Done done, const QString &stoppedText, int timeL
     auto answer = std::make_shared<Done>(std::move(done));
     auto *limit = new QTimer(this);
     limit->setSingleShot(true);
-    connect(limit, &QTimer::timeout, this, [answer, stoppedText, limit] {
+    connect(limit, &QTimer::timeout, this, [this, answer, stoppedText, limit] {
         limit->deleteLater();
+        // The job must not finish its file after the user was told it was stopped.
+        m_suite->abort();
         if (Done d = std::exchange(*answer, nullptr))
             d(OfficeResult::failure(stoppedText));
     });

@@ -37,6 +37,9 @@ public:
     // early start only moves the wait to a moment of the caller's choosing. Fails when the
     // suite is missing or does not answer in time.
     virtual OfficeResult start() = 0;
+    // From any thread: ends what the suite is doing now, so a call that hangs returns with
+    // a failure and writes nothing. The next call starts afresh.
+    virtual void abort() = 0;
 
     // A new text document made from the template at templatePath (the template itself is
     // not changed), or, for an empty templatePath, a blank document in landscape format.

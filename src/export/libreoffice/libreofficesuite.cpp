@@ -251,6 +251,12 @@ OfficeResult LibreOfficeSuite::start() {
     return d->ensureRunning(isAvailable());
 }
 
+void LibreOfficeSuite::abort() {
+    // The office's own thread kills it at once; the running call then fails, and the next
+    // one starts a new office.
+    d->process.kill();
+}
+
 qint64 LibreOfficeSuite::officeProcessId() const {
     return d->process.processId();
 }

@@ -21,6 +21,7 @@ public:
 
     bool isAvailable() const override;
     OfficeResult start() override;
+    void abort() override;
     OfficeValue<OfficeDocument> newTextDocument(const QString &templatePath) override;
     OfficeResult insertHtml(OfficeDocument document, const QString &htmlPath) override;
     OfficeResult exportPdf(OfficeDocument document, const QString &path) override;

@@ -28,6 +28,8 @@ public:
     // Kills the office when it still runs msecs from now; a later call replaces the
     // deadline, 0 removes it.
     void setDeadline(qint64 msecs);
+    // From any thread: the waiting thread kills the office at its next look.
+    void kill() { m_kill = true; }
     // Waits up to graceMsecs for the office to end by itself, then kills it.
     void stop(int graceMsecs);
 

@@ -119,13 +119,20 @@ TEST_F(OfficeExportsOnRealPages, AwkwardPagesEndInAGoodFileOrAClearMessage) {
     for (int i = 0; big.size() < 5 * 1024 * 1024; ++i)
         big += line.arg(i);
     open("/big", big);
-    expectWritten(exportTo("SAVE:WORDH", out.filePath("big.doc")), out.filePath("big.doc"));
+    // About 30 s on a quiet machine; on a busy one it may pass the export's 60 s limit,
+    // and then being stopped and told is the right end too.
+    const QString bigTold = exportTo("SAVE:WORDH", out.filePath("big.doc"));
+    if (bigTold.contains("was stopped"))
+        EXPECT_FALSE(QFileInfo::exists(out.filePath("big.doc")));
+    else
+        expectWritten(bigTold, out.filePath("big.doc"));
 
     // Only the chosen files are left: no temporary or half-written file.
     QStringList left = QDir(out.path()).entryList(QDir::Files | QDir::Hidden);
     left.sort();
-    EXPECT_EQ(left, (QStringList{"Größe und Maß.doc", "Größe und Maß.pdf", "big.doc",
-                                 "not-a-folder", "punctuation.doc", "restless.doc"}));
+    left.removeAll("big.doc");
+    EXPECT_EQ(left, (QStringList{"Größe und Maß.doc", "Größe und Maß.pdf", "not-a-folder",
+                                 "punctuation.doc", "restless.doc"}));
 }
 
 namespace {
@@ -183,8 +190,8 @@ TEST_F(OfficeExportsOnRealPages, WorkbooksAndSlidesOfAwkwardPages) {
     // A 300-character title offers its first 22 letters; the slide is written.
     open("/long", "<title>" + QString(300, 'w') + "</title><p>A long title</p>");
     const QString told = exportTo("SAVE:PPT", out.filePath("deck.pptx"));
-    EXPECT_TRUE(told.endsWith("Slide 1 was added to the presentation:\r\n" +
-                              out.filePath("deck.pptx")))
+    EXPECT_TRUE(
+        told.endsWith("Slide 1 was added to the presentation:\r\n" + out.filePath("deck.pptx")))
         << told.toStdString();
     EXPECT_GT(QFileInfo(out.filePath("deck.pptx")).size(), 1000);
     EXPECT_EQ(offered.last(), QString(22, 'w') + ".ppt");

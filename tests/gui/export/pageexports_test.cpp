@@ -209,7 +209,9 @@ TEST_F(OfficeExportsTest, AFailingOrMissingOfficeIsToldAndNothingIsSaidToBeSaved
 }
 
 TEST(OfficeRunner, AJobOverItsTimeLimitIsReportedStoppedAndItsLateResultDropped) {
-    OfficeRunner runner(std::make_unique<FakeOfficeSuite>());
+    auto suite = std::make_unique<FakeOfficeSuite>();
+    FakeOfficeSuite *office = suite.get();
+    OfficeRunner runner(std::move(suite));
     QStringList answers;
     runner.run(
         [](OfficeSuite &) {
@@ -221,4 +223,6 @@ TEST(OfficeRunner, AJobOverItsTimeLimitIsReportedStoppedAndItsLateResultDropped)
     ASSERT_TRUE(waitUntil([&] { return !runner.isBusy(); }, 5000));
     QTest::qWait(50);
     EXPECT_EQ(answers, QStringList{"stopped"});
+    // The office was told to end the job, so it writes no file after the user was told.
+    EXPECT_EQ(office->calls(), QStringList{"abort"});
 }

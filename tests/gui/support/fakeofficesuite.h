@@ -15,6 +15,10 @@ class FakeOfficeSuite : public OfficeSuite {
 public:
     bool isAvailable() const override;
     OfficeResult start() override;
+    void abort() override {
+        QMutexLocker lock(&m_mutex);
+        m_calls.append(QStringLiteral("abort"));
+    }
     OfficeValue<OfficeDocument> newTextDocument(const QString &templatePath) override;
     OfficeResult insertHtml(OfficeDocument document, const QString &htmlPath) override;
     OfficeResult exportPdf(OfficeDocument document, const QString &path) override;
