@@ -12,6 +12,8 @@ packages=(
   # the office suite the exports drive
   libreoffice-core-nogui libreoffice-writer-nogui libreoffice-calc-nogui
   libreoffice-impress-nogui libreoffice-dev
+  # setpriv, which starts the office so that it ends with the program
+  util-linux
   # tests
   libgtest-dev xvfb xauth poppler-utils x11-utils imagemagick
   # translation on this computer, with the two pairs the tests use
