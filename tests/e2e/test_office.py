@@ -96,8 +96,9 @@ class OfficeTest(ExportSteps, harness.ProgramTestCase):
         time.sleep(1)  # the template paths are set a moment after start-up
 
         # "Word document, landscape" on Template.Doc, "Word document, portrait" on
-        # TemplateH.Doc (H for Hochformat).
-        landscape = os.path.join(exports, "Wombats quer ä.doc")
+        # TemplateH.Doc (H for Hochformat). Letters beyond ASCII in names are left to the
+        # widget test: xdotool drops them now and then while typing into the dialog.
+        landscape = os.path.join(exports, "Wombats quer.doc")
         portrait = os.path.join(exports, "Wombats portrait.doc")
         pdf = os.path.join(exports, "census.pdf")
         self.export(program, ENGLISH[146], landscape, "QuarterlyWombats.doc",
