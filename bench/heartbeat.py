@@ -151,6 +151,16 @@ PAGE = f"""<!DOCTYPE html><html><head><meta charset="utf-8"><title>Heartbeat pag
 <p>{PAGE_TEXT}</p><img src="/dot.png" alt="dot" width="16" height="16"></body></html>"""
 
 
+def open_harness(program, artifacts):
+    """The e2e harness, pointed at a program folder and a folder for what it keeps."""
+    os.environ.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox")
+    import harness
+    harness.PROGRAM_DIR = os.path.abspath(program)
+    harness.ARTIFACTS_DIR = os.path.abspath(artifacts)
+    os.makedirs(harness.ARTIFACTS_DIR, exist_ok=True)
+    return harness
+
+
 def session_pids(session, pinger_pid):
     """The processes whose work is part of the measurement: the program's tree, the
     desktop's (Xvfb, openbox, the buses), the pinger and this script."""
@@ -407,17 +417,13 @@ def main():
     if options.pinger:
         return pinger(int(options.pinger[0]), options.pinger[1])
 
-    os.environ.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox")
-    import harness
-    harness.PROGRAM_DIR = os.path.abspath(options.program)
-    harness.ARTIFACTS_DIR = os.path.abspath(options.artifacts)
-    os.makedirs(harness.ARTIFACTS_DIR, exist_ok=True)
+    harness = open_harness(options.program, options.artifacts)
     texts = harness.captions("English")
     session = harness.Session("heartbeat").start()
     server = harness.PageServer().start()
     try:
         server.add_answer("/home", PAGE)
-        server._answers["/dot.png"] = (harness.png(16, 16, (20, 160, 40)), "image/png")
+        server.add_picture("/dot.png", 16, 16, (20, 160, 40))
         folder = session.program_folder("program")
         folder.write_lines("quortspeak.Opt", ["1", "0", "0", "0", server.url("/home")])
 

@@ -109,19 +109,17 @@ def main():
     parser.add_argument("--quiet-wait", type=float, default=60)
     parser.add_argument("--artifacts", default="/tmp/office-bench-artifacts")
     options = parser.parse_args()
+    if options.program_runs < 2:
+        parser.error("--program-runs must be 2 or more: the first run makes the profile")
 
-    os.environ.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox")
-    import harness
-    harness.PROGRAM_DIR = os.path.abspath(options.program)
-    harness.ARTIFACTS_DIR = os.path.abspath(options.artifacts)
-    os.makedirs(harness.ARTIFACTS_DIR, exist_ok=True)
+    harness = heartbeat.open_harness(options.program, options.artifacts)
     texts = harness.captions("English")
     session = harness.Session("office-bench").start()
     server = harness.PageServer().start()
     picture = harness.png(160, 120, (120, 80, 40))
     try:
         server.add_answer("/home", page("/dot.png"))  # start_program waits for /dot.png
-        server._answers["/dot.png"] = (picture, "image/png")
+        server.add_answer("/dot.png", picture, "image/png")
         folder = session.program_folder("program")
         folder.write_lines("quortspeak.Opt", ["1", "0", "0", "0", server.url("/home")])
         first_ever, firsts, nexts = None, [], []

@@ -12,8 +12,9 @@ import sys
 import time
 from pathlib import Path
 
+import heartbeat
+
 REPO = Path(__file__).resolve().parent.parent
-sys.path.insert(0, str(REPO / "tests" / "e2e"))
 TARGET_MS = 50
 MENUS = (129, 128, 131, 194, 222, 221, 134)  # the tooltips of the buttons with menus
 
@@ -103,11 +104,7 @@ def main():
     parser.add_argument("--artifacts", default="/tmp/stalls-artifacts")
     options = parser.parse_args()
 
-    os.environ.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox")
-    import harness
-    harness.PROGRAM_DIR = os.path.abspath(options.program)
-    harness.ARTIFACTS_DIR = os.path.abspath(options.artifacts)
-    os.makedirs(harness.ARTIFACTS_DIR, exist_ok=True)
+    harness = heartbeat.open_harness(options.program, options.artifacts)
     session = harness.Session("stalls").start()
     server = harness.PageServer().start()
     try:
@@ -115,7 +112,7 @@ def main():
                           "</p><img src='/dot.png'></body></html>")
         picture = harness.png(40, 30, (120, 80, 40))
         for name in ["/dot.png"] + [f"/pic{n}.png" for n in range(200)]:
-            server._answers[name] = (picture, "image/png")
+            server.add_answer(name, picture, "image/png")
         server.add_answer("/heavy", heavy_page())
         folder = session.program_folder("program")
         folder.write_lines("quortspeak.Opt", ["1", "0", "0", "0", server.url("/home")])

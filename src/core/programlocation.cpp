@@ -9,7 +9,7 @@ ProgramFolder ProgramLocation::choose(const QString &executableFolder, const QSt
     if (isPortable(executableFolder))
         return ProgramFolder(executableFolder);
     const QString shipped = QDir(executableFolder).filePath(QStringLiteral("../share/quorttrans"));
-    // The base directory specification ignores a relative value.
+    // A relative XDG_DATA_HOME is ignored, as by every desktop program.
     const QString base = QDir::isAbsolutePath(dataHome)
                              ? dataHome
                              : QDir(home).filePath(QStringLiteral(".local/share"));

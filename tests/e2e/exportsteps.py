@@ -6,8 +6,13 @@ from harness import centre, extents, has_state, on_screen, wait_until
 
 
 class ExportSteps:
-    """Mixed into a harness.ProgramTestCase whose module sets self.english to the English
+    """Mixed into a harness.ProgramTestCase, in front of it; self.english holds the English
     captions."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.english = harness.captions("English")
+        super().setUpClass()
 
     def message_boxes(self, program, button="OK"):
         """The program's message boxes on screen with that button, as (box, the texts of

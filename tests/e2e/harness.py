@@ -181,8 +181,14 @@ class PageServer:
         self._pages[path] = (title, text, tuple(links))
 
     def add_answer(self, path, body, content_type="text/html; charset=utf-8"):
-        """A fixed answer to path, whatever its query; the query is kept in `requests`."""
-        self._answers[path] = (body.encode("utf-8"), content_type)
+        """A fixed answer to path, whatever its query; the query is kept in `requests`.
+        Text is sent as UTF-8, bytes as they are."""
+        self._answers[path] = (body.encode("utf-8") if isinstance(body, str) else body,
+                               content_type)
+
+    def add_picture(self, path, width, height, rgb):
+        """A PNG of one colour at path."""
+        self.add_answer(path, png(width, height, rgb), "image/png")
 
     def requests_for(self, path):
         with self._lock:

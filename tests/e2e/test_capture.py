@@ -12,9 +12,8 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
 from exportsteps import ExportSteps  # noqa: E402
-from harness import Program, png, wait_equal, wait_until  # noqa: E402
+from harness import Program, wait_equal, wait_until  # noqa: E402
 
-ENGLISH = None
 TITLE = "Capture test page"
 TEXT = "Wombat-2931 likes pictures."
 BLOCK = (200, 30, 30)
@@ -59,18 +58,10 @@ class CaptureTest(ExportSteps, harness.ProgramTestCase):
 
     SESSION = "capture"
 
-    @classmethod
-    def setUpClass(cls):
-        global ENGLISH
-        ENGLISH = harness.captions("English")
-        cls.english = ENGLISH
-        super().setUpClass()
-
     def setUp(self):
         super().setUp()
         self.server.add_answer("/home", PAGE)
-        # add_answer takes text; the picture's bytes go in as they are.
-        self.server._answers["/dot.png"] = (png(16, 16, (20, 160, 40)), "image/png")
+        self.server.add_picture("/dot.png", 16, 16, (20, 160, 40))
 
     # -- helpers
 
@@ -85,9 +76,9 @@ class CaptureTest(ExportSteps, harness.ProgramTestCase):
         """Edit > Save page picture; checks the notice, the bars and the file."""
         path = os.path.join(folder.path, "Images", name)
         self.assertFalse(os.path.exists(path), f"{name} before the picture")
-        program.choose(ENGLISH[129], ENGLISH[176])
-        self.confirm_message(program, f"{ENGLISH[192]}: {path}", label)
-        wait_until("the Edit button on screen again", lambda: program.buttons(ENGLISH[129]),
+        program.choose(self.english[129], self.english[176])
+        self.confirm_message(program, f"{self.english[192]}: {path}", label)
+        wait_until("the Edit button on screen again", lambda: program.buttons(self.english[129]),
                    timeout=10)
         shutil.copy(path, self.session.artifacts)
         picture = Bitmap(path)
@@ -119,7 +110,7 @@ class CaptureTest(ExportSteps, harness.ProgramTestCase):
 
         # Save > Web archive: the dialog offers the title's letters; a typed path wins.
         archive = os.path.join(exports, "saved page.mht")
-        program.choose(ENGLISH[128], ENGLISH[145])
+        program.choose(self.english[128], self.english[145])
         dialog, field = self.save_dialog(program)
         self.assertEqual(field.queryText().getText(0, -1), "Capturetestpage.mht",
                          "the name the dialog offers")
@@ -128,7 +119,7 @@ class CaptureTest(ExportSteps, harness.ProgramTestCase):
         wait_equal("the typed path in the file-name field",
                    lambda: field.queryText().getText(0, -1), archive, timeout=10)
         session.key("Return")
-        self.confirm_message(program, f"{ENGLISH[108]}{archive}", "archive-saved")
+        self.confirm_message(program, f"{self.english[108]}{archive}", "archive-saved")
         with open(archive, "rb") as source:
             mhtml = source.read()
         self.assertIn(b"multipart/related", mhtml, "the archive is MHTML")
@@ -138,7 +129,7 @@ class CaptureTest(ExportSteps, harness.ProgramTestCase):
         self.assertIn(b"Content-Type: image/png", mhtml, "the archive holds the picture")
 
         # Again, but cancelled: nothing is written and nothing is said.
-        program.choose(ENGLISH[128], ENGLISH[145])
+        program.choose(self.english[128], self.english[145])
         dialog, field = self.save_dialog(program)
         session.key("Escape")
         wait_until("the Save dialog to close", lambda: not self.save_dialogs(program),

@@ -10,7 +10,6 @@ import harness  # noqa: E402
 from exportsteps import ExportSteps  # noqa: E402
 from harness import Program, centre, has_state, on_screen, wait_equal, wait_until  # noqa: E402
 
-ENGLISH = None
 HOME_TITLE = "Wombat home"
 OTHER_TITLE = "Numbat elsewhere"
 SECRET = "pin 4711"
@@ -19,13 +18,6 @@ SECRET = "pin 4711"
 class LinkTableTest(ExportSteps, harness.ProgramTestCase):
 
     SESSION = "linktable"
-
-    @classmethod
-    def setUpClass(cls):
-        global ENGLISH
-        ENGLISH = harness.captions("English")
-        cls.english = ENGLISH
-        super().setUpClass()
 
     def setUp(self):
         super().setUp()
@@ -41,19 +33,19 @@ class LinkTableTest(ExportSteps, harness.ProgramTestCase):
         return program
 
     def dialog(self, program, caption):
-        return wait_until(f"the window {ENGLISH[caption]!r}", lambda: [
-            node for node in program.nodes(harness.pyatspi.ROLE_DIALOG, ENGLISH[caption])
+        return wait_until(f"the window {self.english[caption]!r}", lambda: [
+            node for node in program.nodes(harness.pyatspi.ROLE_DIALOG, self.english[caption])
             if on_screen(node)], timeout=20)[0]
 
     def open_link_table(self, program):
         """The favourite links button, once the program has finished starting."""
         button = wait_until("the favourite links button to be enabled", lambda: [
-            b for b in program.buttons(ENGLISH[130]) if has_state(b, harness.pyatspi.STATE_ENABLED)])[0]
+            b for b in program.buttons(self.english[130]) if has_state(b, harness.pyatspi.STATE_ENABLED)])[0]
         self.session.click(*centre(button))
         return self.dialog(program, 33)
 
     def bar_button(self, program, window, caption):
-        return [b for b in program.nodes(harness.pyatspi.ROLE_PUSH_BUTTON, ENGLISH[caption], root=window)
+        return [b for b in program.nodes(harness.pyatspi.ROLE_PUSH_BUTTON, self.english[caption], root=window)
                 if on_screen(b)][0]
 
     def cells(self, program, window, text):
@@ -75,8 +67,8 @@ class LinkTableTest(ExportSteps, harness.ProgramTestCase):
             if on_screen(t)], timeout=10)[0]
 
     def wait_closed(self, program, caption):
-        wait_until(f"the window {ENGLISH[caption]!r} to close", lambda: not [
-            n for n in program.nodes(harness.pyatspi.ROLE_DIALOG, ENGLISH[caption]) if on_screen(n)],
+        wait_until(f"the window {self.english[caption]!r} to close", lambda: not [
+            n for n in program.nodes(harness.pyatspi.ROLE_DIALOG, self.english[caption]) if on_screen(n)],
             timeout=10)
 
     # -- the test
@@ -106,10 +98,10 @@ class LinkTableTest(ExportSteps, harness.ProgramTestCase):
 
         # Group 3 is the fourth tab of the lowest strip.
         table = self.open_link_table(program)
-        session.click(*centre(self.group_tab(program, table, f"{ENGLISH[34]} 4")))
+        session.click(*centre(self.group_tab(program, table, f"{self.english[34]} 4")))
         self.click_button(program, table, 77)
         title_box = wait_until("the title box", lambda: [
-            n for n in program.nodes(harness.pyatspi.ROLE_TEXT, ENGLISH[72], root=table)
+            n for n in program.nodes(harness.pyatspi.ROLE_TEXT, self.english[72], root=table)
             if has_state(n, harness.pyatspi.STATE_FOCUSED)], timeout=10)[0]
         self.assertTrue(on_screen(title_box))
         session.type("Animals & plants")
@@ -117,10 +109,10 @@ class LinkTableTest(ExportSteps, harness.ProgramTestCase):
         self.group_tab(program, table, "Animals & plants")
 
         # The private value of the link in group 0, through the editor.
-        session.click(*centre(self.group_tab(program, table, f"{ENGLISH[34]} 1")))
+        session.click(*centre(self.group_tab(program, table, f"{self.english[34]} 1")))
         self.double_click(self.cell(program, table, "1"))
         editor = self.dialog(program, 76)
-        field = program.node(harness.pyatspi.ROLE_TEXT, ENGLISH[68], root=editor)
+        field = program.node(harness.pyatspi.ROLE_TEXT, self.english[68], root=editor)
         session.click(*centre(field))
         wait_until("the private field to have the focus",
                    lambda: has_state(field, harness.pyatspi.STATE_FOCUSED), timeout=10)
@@ -146,7 +138,7 @@ class LinkTableTest(ExportSteps, harness.ProgramTestCase):
         with open(os.path.join(links, "Links.Bok"), "rb") as source:
             titles = source.read().decode().split("\r\n")
         self.assertEqual(len(titles), 151, "150 entries and the last line end")
-        self.assertEqual(titles[0], f"{ENGLISH[34]} 1,1")
+        self.assertEqual(titles[0], f"{self.english[34]} 1,1")
         self.assertEqual(titles[3], "Animals & plants,0")
         for name in ("Links.000", "Links.Bok"):
             self.assertEqual(os.stat(os.path.join(links, name)).st_mode & 0o077, 0,

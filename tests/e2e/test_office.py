@@ -12,9 +12,8 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
 from exportsteps import ExportSteps  # noqa: E402
-from harness import Program, png, wait_equal, wait_until  # noqa: E402
+from harness import Program, wait_equal, wait_until  # noqa: E402
 
-ENGLISH = None
 TITLE = "Quarterly Wombats"
 HEADING = "Wombat census"
 PARAGRAPH = "Tea & biscuits für alle"
@@ -50,17 +49,10 @@ class OfficeTest(ExportSteps, harness.ProgramTestCase):
 
     SESSION = "office"
 
-    @classmethod
-    def setUpClass(cls):
-        global ENGLISH
-        ENGLISH = harness.captions("English")
-        cls.english = ENGLISH
-        super().setUpClass()
-
     def setUp(self):
         super().setUp()
         self.server.add_answer("/home", PAGE)
-        self.server._answers["/burrow.png"] = (png(40, 30, (120, 80, 40)), "image/png")
+        self.server.add_picture("/burrow.png", 40, 30, (120, 80, 40))
 
     def start(self, folder, label, extra_env=None):
         program = Program(self.session, folder, label).start(proxy=self.server,
@@ -71,7 +63,7 @@ class OfficeTest(ExportSteps, harness.ProgramTestCase):
 
     def export(self, program, item, path, offered, notice, label):
         """Save > item, the path typed into the Save dialog, and the notice confirmed."""
-        program.choose(ENGLISH[128], item)
+        program.choose(self.english[128], item)
         _dialog, field = self.save_dialog(program)
         self.assertEqual(field.queryText().getText(0, -1), offered, "the name offered")
         self.session.key("ctrl+a")
@@ -101,16 +93,16 @@ class OfficeTest(ExportSteps, harness.ProgramTestCase):
         landscape = os.path.join(exports, "Wombats quer.doc")
         portrait = os.path.join(exports, "Wombats portrait.doc")
         pdf = os.path.join(exports, "census.pdf")
-        self.export(program, ENGLISH[146], landscape, "QuarterlyWombats.doc",
-                    f"{ENGLISH[108]}{landscape}", "word-h")
-        self.export(program, ENGLISH[147], portrait, "QuarterlyWombats.doc",
-                    f"{ENGLISH[108]}{portrait}", "word-v")
+        self.export(program, self.english[146], landscape, "QuarterlyWombats.doc",
+                    f"{self.english[108]}{landscape}", "word-h")
+        self.export(program, self.english[147], portrait, "QuarterlyWombats.doc",
+                    f"{self.english[108]}{portrait}", "word-v")
         word_copy = os.path.join(exports, "census.doc")
-        self.export(program, ENGLISH[206], pdf, "QuarterlyWombats.pdf",
-                    f"{ENGLISH[108]}{pdf}\n{ENGLISH[246]} {word_copy}", "pdf")
+        self.export(program, self.english[206], pdf, "QuarterlyWombats.pdf",
+                    f"{self.english[108]}{pdf}\n{self.english[246]} {word_copy}", "pdf")
 
         # Cancelled: nothing written, nothing said.
-        program.choose(ENGLISH[128], ENGLISH[146])
+        program.choose(self.english[128], self.english[146])
         self.save_dialog(program)
         session.key("Escape")
         wait_until("the Save dialog to close", lambda: not self.save_dialogs(program),
@@ -151,10 +143,10 @@ class OfficeTest(ExportSteps, harness.ProgramTestCase):
 
         # Excel, twice to one name: the second asks, and replaces the first whole.
         workbook = os.path.join(exports, "census.xls")
-        self.export(program, ENGLISH[148], workbook, "QuarterlyWombats.xls",
-                    f"{ENGLISH[108]}{workbook}", "workbook")
+        self.export(program, self.english[148], workbook, "QuarterlyWombats.xls",
+                    f"{self.english[108]}{workbook}", "workbook")
         first = os.path.getmtime(workbook)
-        program.choose(ENGLISH[128], ENGLISH[148])
+        program.choose(self.english[128], self.english[148])
         _dialog, field = self.save_dialog(program)
         session.key("ctrl+a")
         session.type(workbook)
@@ -163,24 +155,24 @@ class OfficeTest(ExportSteps, harness.ProgramTestCase):
         session.key("Return")
         self.confirm_message(program, lambda labels: any(workbook in t for t in labels),
                              "replace-workbook", button="Yes")
-        self.confirm_message(program, f"{ENGLISH[108]}{workbook}", "workbook-again",
+        self.confirm_message(program, f"{self.english[108]}{workbook}", "workbook-again",
                              timeout=OFFICE_TIMEOUT)
         self.assertGreaterEqual(os.path.getmtime(workbook), first)
 
         # PowerPoint, twice to one file: slides 1 and 2, no question.
         deck = os.path.join(exports, "deck.ppt")
         for number in (1, 2):
-            self.export(program, ENGLISH[149], deck, "QuarterlyWombats.ppt",
+            self.export(program, self.english[149], deck, "QuarterlyWombats.ppt",
                         lambda labels, n=number: any(
-                            t.startswith(f"{ENGLISH[216]}{n} {ENGLISH[217]}") and deck in t
+                            t.startswith(f"{self.english[216]}{n} {self.english[217]}") and deck in t
                             for t in labels), f"slide-{number}")
 
         # A file that is no presentation is left as it was, and the user is told.
         broken = os.path.join(exports, "broken.ppt")
         with open(broken, "wb") as out:
             out.write(b"This is a shopping list, not a presentation.\n")
-        self.export(program, ENGLISH[149], broken, "QuarterlyWombats.ppt",
-                    lambda labels: any(t.startswith(ENGLISH[244]) for t in labels),
+        self.export(program, self.english[149], broken, "QuarterlyWombats.ppt",
+                    lambda labels: any(t.startswith(self.english[244]) for t in labels),
                     "broken-presentation")
         with open(broken, "rb") as source:
             self.assertEqual(source.read(), b"This is a shopping list, not a presentation.\n")
@@ -225,8 +217,8 @@ class OfficeTest(ExportSteps, harness.ProgramTestCase):
         program = self.start(folder, "no-office",
                              {"UNO_PATH": os.path.join(self.session.root, "nowhere")})
         time.sleep(1)
-        program.choose(ENGLISH[128], ENGLISH[146])
-        self.confirm_message(program, ENGLISH[243], "no-office")
+        program.choose(self.english[128], self.english[146])
+        self.confirm_message(program, self.english[243], "no-office")
         self.assertEqual(self.save_dialogs(program), [], "no Save dialog without an office")
         # Still a browser: the next page loads.
         self.server.add_answer("/next", "<html><head><title>Next</title></head>"

@@ -33,7 +33,7 @@ TEST(ProgramLocation, InstalledKeepsTheUsersFilesInTheDataHome) {
     ProgramFolder folder = ProgramLocation::choose(tree.bin(), "/data", "/home/u");
     EXPECT_EQ(folder.root(), "/data/quorttrans");
     EXPECT_EQ(folder.shippedRoot(), shipped);
-    // Without XDG_DATA_HOME, or with a relative one, the specification's default.
+    // Without XDG_DATA_HOME, or with a relative one, the desktop's usual ~/.local/share.
     for (const QString &dataHome : {QString(), QStringLiteral("relative/data")}) {
         folder = ProgramLocation::choose(tree.bin(), dataHome, "/home/u");
         EXPECT_EQ(folder.root(), "/home/u/.local/share/quorttrans");
