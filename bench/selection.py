@@ -22,22 +22,6 @@ TEXT = "Guten Tag"
 TARGET_MS = 100
 
 
-def paragraph(harness, program):
-    """The paragraph's place on the screen, through AT-SPI."""
-    for doc in program.nodes(harness.pyatspi.ROLE_DOCUMENT_WEB, skip_web=False):
-        if not harness.on_screen(doc):
-            continue
-        for node in harness._walk(doc, skip_web=False):
-            try:
-                if node is not doc and node.name == TEXT:
-                    box = harness.extents(node)
-                    if box[2] > 0 and box[3] > 0:
-                        return box
-            except Exception:
-                continue
-    return None
-
-
 def drag(session, box):
     """Presses on the paragraph's first letter and moves past its last; returns the
     monotonic times just before and just after the release."""
@@ -86,7 +70,7 @@ def main():
         program = harness.Program(session, folder, "run").start(proxy=server)
         program.wait_until_ready()
         harness.wait_equal("the page loaded", program.progress, 100)
-        box = harness.wait_until("the paragraph", lambda: paragraph(harness, program))
+        box = harness.wait_until("the paragraph", lambda: program.page_text_box(TEXT))
         program.choose(texts[222], "German")
         time.sleep(1.5)
 

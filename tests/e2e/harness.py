@@ -903,6 +903,22 @@ class Program:
     def progress(self):
         return self.node(pyatspi.ROLE_PROGRESS_BAR).queryValue().currentValue
 
+    def page_text_box(self, text):
+        """The place on the screen of a piece of the shown page whose text is text, through
+        the page's own accessibility tree; None while it is not there."""
+        for doc in self.nodes(pyatspi.ROLE_DOCUMENT_WEB, skip_web=False):
+            if not on_screen(doc):
+                continue
+            for node in _walk(doc, skip_web=False):
+                try:
+                    if node is not doc and node.name == text:
+                        box = extents(node)
+                        if box[2] > 0 and box[3] > 0:
+                            return box
+                except Exception:
+                    continue
+        return None
+
     def shown_pages(self):
         """Every web page on screen, as its title and the texts it shows."""
         pages = []

@@ -31,26 +31,11 @@ class TranslateTest(harness.ProgramTestCase):
                                "\"utf-8\"><title>Answer</title></head><body>"
                                "<p>Translated answer</p></body></html>")
 
-    def paragraph_text(self, program, text=TEXT):
-        """The page's text as the page shows it: its place on the screen."""
-        for doc in program.nodes(harness.pyatspi.ROLE_DOCUMENT_WEB, skip_web=False):
-            if not harness.on_screen(doc):
-                continue
-            for node in harness._walk(doc, skip_web=False):
-                try:
-                    if node is not doc and node.name == text:
-                        box = harness.extents(node)
-                        if box[2] > 0 and box[3] > 0:
-                            return box
-                except Exception:
-                    continue
-        return None
-
     def drag_over_text(self, program, text=TEXT):
         """A real mouse drag from the first letter of the paragraph to past its last
         one, on the same line."""
         x, y, width, height = wait_until("the paragraph on screen",
-                                         lambda: self.paragraph_text(program, text))
+                                         lambda: program.page_text_box(text))
         middle = y + height // 2
         start_x, end_x = x + 1, x + width + 4
         command = ["xdotool", "mousemove", str(start_x), str(middle), "sleep", "0.2",
@@ -85,7 +70,7 @@ class TranslateTest(harness.ProgramTestCase):
         program = Program(session, folder, "run").start(proxy=server)
         program.wait_until_ready()
         wait_equal("the progress bar after the page loaded", program.progress, 100)
-        wait_until("the paragraph on screen", lambda: self.paragraph_text(program))
+        wait_until("the paragraph on screen", lambda: program.page_text_box(TEXT))
         if have_xclip:
             # xclip stays behind to serve the clipboard; its output must not keep us waiting.
             session.run(["sh", "-c", f"printf %s {CLIPBOARD_MARKER} | xclip -selection "
@@ -175,7 +160,7 @@ class TranslateTest(harness.ProgramTestCase):
         program = Program(session, folder, "run").start(proxy=server)
         program.wait_until_ready()
         wait_equal("the progress bar after the page loaded", program.progress, 100)
-        wait_until("the paragraph on screen", lambda: self.paragraph_text(program, HOUSE))
+        wait_until("the paragraph on screen", lambda: program.page_text_box(HOUSE))
         have_xclip = shutil.which("xclip") is not None
         if have_xclip:
             session.run(["sh", "-c", f"printf %s {CLIPBOARD_MARKER} | xclip -selection "
