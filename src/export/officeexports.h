@@ -23,7 +23,7 @@ public:
 
     void setOffice(OfficeRunner *office) { m_office = office; }
     static bool handles(const QString &key);
-    bool isAvailable() const { return m_office != nullptr; }
+    bool hasOffice() const { return m_office != nullptr; }
     bool isBusy() const { return m_office && m_office->isBusy(); }
 
     // Runs one of these commands; the export has begun (ExportSteps::begin).

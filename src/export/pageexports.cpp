@@ -2,13 +2,9 @@
 
 #include "browser/webview.h"
 #include "core/captions.h"
-#include "core/languagefile.h"
-#include "core/notifier.h"
 #include "core/programstate.h"
 #include "export/exportnames.h"
-#include "export/officerunner.h"
 #include "export/pagecapture.h"
-#include "export/wordexport.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -18,8 +14,6 @@
 #include <QImageWriter>
 #include <QPointer>
 #include <QSaveFile>
-#include <QTemporaryFile>
-#include <QWidget>
 #include <QtConcurrent/QtConcurrentRun>
 #include <utility>
 
@@ -41,7 +35,7 @@ void PageExports::setFileChooser(SaveDialog::Chooser chooser) {
 bool PageExports::run(const QString &key) {
     const bool picture = key == QLatin1String("EDIT:PICTURE");
     const bool archive = key == QLatin1String("SAVE:HTML");
-    const bool office = OfficeExports::handles(key) && m_officeExports.isAvailable();
+    const bool office = OfficeExports::handles(key) && m_officeExports.hasOffice();
     if (!picture && !archive && !office)
         return false;
     if (!m_steps.begin(m_officeExports.isBusy()))
