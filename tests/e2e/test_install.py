@@ -61,6 +61,9 @@ class InstallTest(harness.ProgramTestCase):
                      "48x48/apps/org.example.QuortTrans.png",
                      "256x256/apps/org.example.QuortTrans.png"):
             self.assertTrue(os.path.isfile(os.path.join(share, "icons", "hicolor", icon)), icon)
+        for code in ("Eng", "Deu"):
+            help_document = os.path.join(share, "quorttrans", "Data", f"QuortGOTab{code}.pdf")
+            self.assertTrue(os.path.isfile(help_document), help_document)
         fields = self.session.run(["dpkg-deb", "-f", self.deb, "Depends", "Recommends"]).stdout
         self.assertIn("libqt6webenginewidgets6", fields, "dependencies from dpkg-shlibdeps")
         self.assertIn("apertium", fields)

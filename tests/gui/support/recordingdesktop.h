@@ -14,15 +14,16 @@ public:
     }
     bool openProgramFile(const QString &path) override {
         opened.append(path);
-        return true;
+        return fileViewer;
     }
     bool openSettings(SettingsPanel panel) override {
         settings.append(static_cast<int>(panel));
         return settingsToolInstalled;
     }
 
-    QStringList opened; // addresses and paths, in order
-    bool answer = true; // what openUrl answers
+    QStringList opened;     // addresses and paths, in order
+    bool answer = true;     // what openUrl answers
+    bool fileViewer = true; // what openProgramFile answers: false when no viewer is found
     QList<int> settings;
     bool settingsToolInstalled = true;
 };

@@ -191,14 +191,31 @@ TEST_F(LinkTableWindowTest, AFailedSaveIsToldAndAskedAboutOnLeaving) {
     EXPECT_GT(state.settings.linkTable.width, 0); // the placement for the settings file
 }
 
-TEST_F(LinkTableWindowTest, HelpOpensTheLanguagesDocumentOrSaysItIsMissing) {
+TEST_F(LinkTableWindowTest, HelpOpensTheLanguagesDocumentOrSaysInItsLanguageWhyNot) {
     auto window = open();
     const QString help = folder.path("Data/QuortGOTab" + language.settings().lang + ".pdf");
+    EXPECT_TRUE(help.endsWith("/Data/QuortGOTabEng.pdf")) << help.toStdString();
     QFile::remove(help);
     clickBar(window->toolBar(0), "HELP2");
     ASSERT_EQ(notifier.messages.size(), 1);
+    EXPECT_TRUE(notifier.messages[0].contains("The file could not be opened."));
     EXPECT_TRUE(notifier.messages[0].contains(help));
+    EXPECT_TRUE(desktop.opened.isEmpty());
     putFile(help, "%PDF-1.4\n");
     clickBar(window->toolBar(0), "HELP2");
     EXPECT_EQ(desktop.opened, QStringList{help});
+    EXPECT_EQ(notifier.messages.size(), 1);
+
+    // In German the German document is asked for, and a desktop without a viewer is told
+    // in German.
+    window.reset();
+    loadLanguage(QStringLiteral("Deutsch"));
+    desktop.fileViewer = false;
+    window = open();
+    const QString hilfe = folder.path("Data/QuortGOTabDeu.pdf");
+    putFile(hilfe, "%PDF-1.4\n");
+    clickBar(window->toolBar(0), "HELP2");
+    EXPECT_EQ(desktop.opened, (QStringList{help, hilfe}));
+    ASSERT_EQ(notifier.messages.size(), 2);
+    EXPECT_TRUE(notifier.messages[1].contains("Die Datei konnte nicht geöffnet werden."));
 }
