@@ -80,7 +80,7 @@ void MainWindow::createChildren() {
     m_findBar = new FindBar([this] { return m_tabs->currentView(); }, this);
     m_translation = std::make_unique<SelectionTranslation>(
         m_timer6, m_state, [this] { return m_tabs->currentView(); }, this);
-    m_systemDesktop = std::make_unique<SystemDesktop>(m_files.folder().root());
+    m_systemDesktop = std::make_unique<SystemDesktop>(m_files.folder());
     m_desktop = m_systemDesktop.get();
 
     m_floatingBars = std::make_unique<FloatingBars>(

@@ -17,7 +17,8 @@ public:
     // Only web addresses and mail addresses; false for anything else or when the desktop
     // could not open it.
     virtual bool openUrl(const QUrl &url) = 0;
-    // Only files inside the program folder; false for anything else or a missing file.
+    // Only files inside the program folder or, installed, among its shipped files; false for
+    // anything else or a missing file.
     virtual bool openProgramFile(const QString &path) = 0;
     // False when no settings tool for the panel is installed.
     virtual bool openSettings(SettingsPanel panel) = 0;

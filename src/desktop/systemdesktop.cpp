@@ -1,11 +1,14 @@
 #include "desktop/systemdesktop.h"
 
+#include "text/programfolder.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -31,8 +34,13 @@ const SettingsTool SettingsTools[] = {
 
 } // namespace
 
-SystemDesktop::SystemDesktop(QString programFolder)
-    : m_programFolder(QDir(programFolder).canonicalPath()) {}
+SystemDesktop::SystemDesktop(const ProgramFolder &folder) {
+    for (const QString &root : {folder.root(), folder.shippedRoot()}) {
+        const QString canonical = QDir(root).canonicalPath();
+        if (!canonical.isEmpty() && !m_folders.contains(canonical))
+            m_folders.append(canonical);
+    }
+}
 
 bool SystemDesktop::openUrl(const QUrl &url) {
     return (isWebAddress(url) || isMailAddress(url)) && QDesktopServices::openUrl(url);
@@ -40,8 +48,10 @@ bool SystemDesktop::openUrl(const QUrl &url) {
 
 bool SystemDesktop::openProgramFile(const QString &path) {
     const QString canonical = QFileInfo(path).canonicalFilePath();
-    if (canonical.isEmpty() || m_programFolder.isEmpty() ||
-        !canonical.startsWith(m_programFolder + QLatin1Char('/')) ||
+    const auto inside = [&canonical](const QString &folder) {
+        return canonical.startsWith(folder + QLatin1Char('/'));
+    };
+    if (canonical.isEmpty() || std::none_of(m_folders.begin(), m_folders.end(), inside) ||
         QFileInfo(canonical).isExecutable())
         return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(canonical));

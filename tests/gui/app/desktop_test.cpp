@@ -1,5 +1,6 @@
 #include "desktop/systemdesktop.h"
 #include "filehelpers.h"
+#include "text/programfolder.h"
 
 #include <QTemporaryDir>
 #include <QUrl>
@@ -16,7 +17,7 @@ TEST(Desktop, WebAndMailAddressesAreKnownForWhatTheyAre) {
 
 TEST(Desktop, NothingElseIsHandedOver) {
     QTemporaryDir folder;
-    SystemDesktop desktop(folder.path());
+    SystemDesktop desktop{ProgramFolder(folder.path())};
     for (const char *address :
          {"file:///etc/passwd", "/usr/bin/xterm", "javascript:alert(1)", "help.html", "",
           "http:///nohost", "mailto:", "smb://server/share", "data:text/html,x"}) {
