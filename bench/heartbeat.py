@@ -171,6 +171,23 @@ def session_pids(session, pinger_pid):
     return pids
 
 
+def cpu_counters(session, pinger_pid, busy_before):
+    """What others_since compares with: the machine's and the session's CPU time now."""
+    pids = session_pids(session, pinger_pid)
+    return busy_before, pinger_pid, run.cpu_times(), run.cpu_ticks(pids, with_children=True)
+
+
+def others_since(session, state):
+    """The share of both cores that work outside the session took since cpu_counters."""
+    busy_before, pinger_pid, (total0, idle0), ours0 = state
+    total1, idle1 = run.cpu_times()
+    ours1 = run.cpu_ticks(session_pids(session, pinger_pid), with_children=True)
+    total = total1 - total0
+    busy = total - (idle1 - idle0)
+    share = max(0.0, busy - (ours1 - ours0)) / total if total else 0.0
+    return {"busy_before": busy_before, "others_during": share}
+
+
 def wait_for_quiet(limit):
     """Waits up to limit seconds until the machine is nearly idle: on two cores, a build
     next door takes the interface thread's core for tens of ms at a time. Returns the
@@ -236,19 +253,10 @@ class Driver:
         return beat, start, self.counters(beat, busy_before)
 
     def counters(self, beat, busy_before):
-        pids = session_pids(self.session, beat.process.pid)
-        return busy_before, beat.process.pid, run.cpu_times(), run.cpu_ticks(
-            pids, with_children=True)
+        return cpu_counters(self.session, beat.process.pid, busy_before)
 
     def others(self, state):
-        """The share of both cores that other work took while the command ran."""
-        busy_before, pinger_pid, (total0, idle0), ours0 = state
-        total1, idle1 = run.cpu_times()
-        ours1 = run.cpu_ticks(session_pids(self.session, pinger_pid), with_children=True)
-        total = total1 - total0
-        busy = total - (idle1 - idle0)
-        share = max(0.0, busy - (ours1 - ours0)) / total if total else 0.0
-        return {"busy_before": busy_before, "others_during": share}
+        return others_since(self.session, state)
 
     def close_notice(self):
         self.session.key("Return")  # OK is the notice's default button
@@ -363,14 +371,15 @@ def find_places(harness, program, texts):
     return places
 
 
-def start_program(harness, session, folder, server, accessible):
+def start_program(harness, session, folder, server, accessible, label=None, extra_env=None):
     env = session.env
     if not accessible:
         session.env = {k: v for k, v in env.items() if k not in (
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY")}
     try:
-        label = "program-accessible" if accessible else "program"
-        program = harness.Program(session, folder, label).start(proxy=server)
+        label = label or ("program-accessible" if accessible else "program")
+        program = harness.Program(session, folder, label).start(proxy=server,
+                                                                extra_env=extra_env)
     finally:
         session.env = env
     program.wait_for_window()

@@ -34,16 +34,25 @@ def heavy_page():
 
 
 class Gaps:
-    """The probe's file: gaps as (ms since the program's start, length in ms)."""
+    """The probe's file: gaps as (ms since the program's start, length in ms), and the
+    marks it sets between them."""
 
     def __init__(self, path):
         self.path = path
 
-    def read(self):
+    def lines(self):
         if not os.path.exists(self.path):
             return []
         with open(self.path) as source:
-            return [tuple(int(v) for v in line.split()) for line in source if line.strip()]
+            return [line.split() for line in source if line.strip()]
+
+    def read(self):
+        return [(int(at), int(gap)) for at, gap, *_ in self.lines() if gap.isdigit()]
+
+    def marks(self, what):
+        """The probe's marks of one kind ("click", "painted"), as (ms since the program's
+        start, the rest of the line)."""
+        return [(int(line[0]), " ".join(line[2:])) for line in self.lines() if line[1] == what]
 
     def count(self):
         return len(self.read())
