@@ -4,8 +4,8 @@
 #include "app/mainwindow.h"
 #include "app/messageboxnotifier.h"
 #include "app/rendererprobe.h"
+#include "app/startaddress.h"
 #include "app/terminationhandler.h"
-#include "browser/addressbar.h"
 #include "browser/enginewebview.h"
 #include "core/programlocation.h"
 #include "export/libreoffice/libreofficesuite.h"
@@ -32,14 +32,10 @@ int main(int argc, char *argv[]) {
     window.pageExports().setOfficeSuite(std::make_unique<LibreOfficeSuite>(
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
         QStringLiteral("/office-profile")));
-    if (!window.load())
+    // An address given on the command line (the desktop entry's %u) opens in tab 0 in
+    // place of the home page.
+    if (!window.load(StartAddress::fromArguments(QApplication::arguments())))
         return 1;
-    // An address given on the command line (the desktop entry's %u) opens in tab 0 as a
-    // shortcut button's address does, without entering the typed history.
-    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1) {
-        window.addressBar().setAddressText(arguments.at(1));
-        window.addressBar().GO_Address(0);
-    }
     TerminationHandler termination;
     QObject::connect(&termination, &TerminationHandler::terminationRequested, &window,
                      &MainWindow::GO_Exit);

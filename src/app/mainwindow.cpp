@@ -8,12 +8,11 @@
 #include "app/mainwindowlayout.h"
 #include "app/mainwindowtexts.h"
 #include "app/settingsfile.h"
+#include "app/startaddress.h"
 #include "app/statusline.h"
 #include "browser/addressbar.h"
-#include "browser/addressrule.h"
 #include "browser/findbar.h"
 #include "browser/pagetracker.h"
-#include "browser/sitename.h"
 #include "browser/tabstrip.h"
 #include "commandbar/applylanguagetexts.h"
 #include "commandbar/commandbutton.h"
@@ -142,7 +141,7 @@ void MainWindow::onViewCreated(int /*index*/, WebView *view) {
     view->setPropertyTexts(MainWindowTexts::propertyTexts(m_state.language));
 }
 
-bool MainWindow::load() {
+bool MainWindow::load(const QString &startAddress) {
     // Values fixed for the run; TodayText is set when the state is made.
     m_state.pictureCounter = 0;
 
@@ -196,7 +195,7 @@ bool MainWindow::load() {
     m_statusLine->cmdMoveL()->setIcon(m_images->picture(122));
     showTranslationIndicator(false);
 
-    openHomeAddress();
+    StartAddress::open(startAddress, m_state, m_files, *m_addressBar, *m_tabs, m_messages);
     startTimers();
     layoutStep();
     return true;
@@ -296,25 +295,6 @@ void MainWindow::applyBarStyle() {
 void MainWindow::showTranslationIndicator(bool on) {
     m_statusLine->timebar()->setIcon(m_images->picture(on ? MainImages::TranslationOnPicture
                                                           : MainImages::TranslationOffPicture));
-}
-
-void MainWindow::openHomeAddress() {
-    if (AddressRule::isTooLong(m_state.options.homeAddress)) {
-        // No page has such an address; the start page shows instead of nothing, and it
-        // is the home page kept from now on.
-        m_messages.tooLongAddress(m_state.options.homeAddress);
-        m_state.options.homeAddress.clear();
-    }
-    if (m_state.options.homeAddress.isEmpty())
-        m_state.options.homeAddress = m_files.defaultHomeAddress();
-    const QString address = m_state.options.homeAddress;
-    m_addressBar->setAddressText(address);
-    m_tabs->setCurrentIndex(0);
-    m_tabs->setTabURL(0, address);
-    m_state.currentURL = address;
-    m_tabs->view(0)->navigate(address);
-    m_tabs->setCaption(0, SiteName::of(address));
-    m_tabs->showCurrentViewOnly();
 }
 
 void MainWindow::startTimers() {

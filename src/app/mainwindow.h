@@ -42,9 +42,10 @@ public:
     ~MainWindow() override;
 
     // The load step: reads the user's files, builds the bars, places the window and
-    // opens tab 0 on the home address. False when the program cannot start (no
-    // language file at all); the user has been told why.
-    bool load();
+    // opens tab 0 on startAddress (one given on the command line) or, without one, on
+    // the home address. False when the program cannot start (no language file at all);
+    // the user has been told why.
+    bool load(const QString &startAddress = QString());
 
     // The one exit sequence, whatever the path: saves the options, the history and the
     // settings, stops the page, hides the window and ends the program. Runs once.
@@ -110,7 +111,6 @@ private:
     bool loadLanguage();
     void applyLanguageTexts();
     void startTimers();
-    void openHomeAddress();
     void startMove();
     void onViewCreated(int index, class WebView *view);
 

@@ -658,7 +658,9 @@ class Program:
         self.window_id = None
         self._app = None
 
-    def start(self, proxy=None, extra_env=None):
+    def start(self, proxy=None, extra_env=None, arguments=()):
+        """Starts the program; arguments follow its name on the command line, as the
+        desktop passes an address."""
         env = dict(self.session.env)
         env.update(extra_env or {})
         if proxy is not None:
@@ -666,7 +668,8 @@ class Program:
             env["QTWEBENGINE_CHROMIUM_FLAGS"] += (
                 f" --proxy-server=http://{proxy.host} --proxy-bypass-list=127.0.0.1")
         # Started from elsewhere: the program must find its files in its own folder.
-        self.process = self.session.spawn(self.label, [self.folder.executable], env)
+        self.process = self.session.spawn(self.label, [self.folder.executable, *arguments],
+                                          env)
         self.session._programs.append(self)
         return self
 

@@ -27,10 +27,10 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    std::unique_ptr<MainWindow> start() {
+    std::unique_ptr<MainWindow> start(const QString &startAddress = QString()) {
         auto window = std::make_unique<MainWindow>(ProgramFiles(ProgramFolder(folder.path())),
                                                    notifier, [](int) { return new FakeWebView; });
-        EXPECT_TRUE(window->load());
+        EXPECT_TRUE(window->load(startAddress));
         return window;
     }
     FakeWebView *view(MainWindow &w, int i) { return static_cast<FakeWebView *>(w.tabs().view(i)); }
@@ -71,6 +71,28 @@ TEST_F(MainWindowTest, FirstStartOpensTheShippedStartPageInTabZero) {
     EXPECT_TRUE(w->registry().button("FAVORITE")->enabled());
     EXPECT_TRUE(w->registry().button("MYLANG:ENGLISH")->checked());
     EXPECT_EQ(lines("Links/Links.Bok").value(0), "Group 1,0");
+}
+
+TEST_F(MainWindowTest, AnAddressGivenAtStartOpensInPlaceOfTheHomePageAsIfTyped) {
+    writeOptions("http://127.0.0.1:9/home", "English");
+    auto w = start("127.0.0.1:9/given");
+    EXPECT_EQ(view(*w, 0)->navigations(), QStringList{"http://127.0.0.1:9/given"});
+    EXPECT_EQ(w->tabs().currentIndex(), 0);
+    EXPECT_EQ(w->addressBar().currentText(), "http://127.0.0.1:9/given");
+    EXPECT_EQ(w->tabs().caption(0), "127.0.0.1:9");
+    EXPECT_EQ(w->addressBar().history(), QStringList{"http://127.0.0.1:9/given"});
+    w->GO_Exit();
+    // The home page stays the user's, for the next start without an address.
+    EXPECT_EQ(lines("Data/quortspeak.Opt").value(4), "http://127.0.0.1:9/home");
+}
+
+TEST_F(MainWindowTest, AnAddressGivenAtStartThatIsTooLongIsToldAndTheHomePageOpens) {
+    writeOptions("http://127.0.0.1:9/home", "English");
+    auto w = start("http://example.org/" + QString(70 * 1024, 'c'));
+    ASSERT_EQ(notifier.messages.size(), 1);
+    EXPECT_TRUE(notifier.messages[0].contains("too long"));
+    EXPECT_EQ(view(*w, 0)->navigations(), QStringList{"http://127.0.0.1:9/home"});
+    EXPECT_TRUE(w->addressBar().history().isEmpty());
 }
 
 TEST_F(MainWindowTest, TheLayoutFollowsTheWindowSize) {
