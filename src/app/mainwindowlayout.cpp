@@ -97,7 +97,8 @@ void MainWindowLayout::Set_Web(int index) {
 QSizeF MainWindowLayout::screenSizeInTwips() const {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->geometry().size() : QSize(1280, 800);
-    return {m_parts.twips.fromPixels(size.width()), m_parts.twips.fromPixels(size.height())};
+    const Twips twips = Twips::forPlacements(screen);
+    return {twips.fromPixels(size.width()), twips.fromPixels(size.height())};
 }
 
 void MainWindowLayout::placeWindow() {
@@ -107,7 +108,7 @@ void MainWindowLayout::placeWindow() {
         m_parts.window.setGeometry(screenRect);
         return;
     }
-    const Twips &twips = m_parts.twips;
+    const Twips twips = Twips::forPlacements(primary);
     const auto &p = m_parts.state.settings.main;
     const QRect stored(twips.toPixels(p.left), twips.toPixels(p.top), twips.toPixels(p.width),
                        twips.toPixels(p.height));
@@ -126,7 +127,7 @@ void MainWindowLayout::spreadOverScreen() {
 
 Placement<double> MainWindowLayout::placementInTwips() const {
     const QRect outer = m_parts.window.frameGeometry();
-    const Twips &twips = m_parts.twips;
+    const Twips twips = Twips::forPlacements(m_parts.window.screen());
     return {twips.fromPixels(outer.top()), twips.fromPixels(outer.left()),
             twips.fromPixels(outer.height()), twips.fromPixels(outer.width())};
 }

@@ -3,8 +3,10 @@
 #include "barstyles.h"
 #include "commandregistry.h"
 #include "imagelist.h"
+#include "mainimages.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
@@ -46,7 +48,8 @@ QToolBar *CommandBarPresenter::createToolBar(const CommandBar &bar, int index, i
     toolBar->setMovable(false);
     toolBar->setFloatable(false);
     toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    toolBar->setIconSize(QSize(ToolBarIconSize, ToolBarIconSize));
+    const int iconSize = MainImages::sharpIconSize(ToolBarIconSize, qApp->devicePixelRatio());
+    toolBar->setIconSize(QSize(iconSize, iconSize));
 
     for (CommandButton *button : bar.buttons()) {
         switch (button->style()) {

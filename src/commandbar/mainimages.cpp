@@ -33,6 +33,17 @@ TableView<Picture> table() {
     return TableView<Picture>(Pictures);
 }
 
+int sharpIconSize(int designSize, double devicePixelRatio) {
+    if (devicePixelRatio <= 1.0)
+        return designSize;
+    int best = 0;
+    for (const int size : PictureSizes) {
+        if (size <= designSize * devicePixelRatio)
+            best = size;
+    }
+    return best > 0 ? qRound(best / devicePixelRatio) : designSize;
+}
+
 QString pictureFile(const Picture &picture, int size) {
     const QString name = QFileInfo(QString::fromLatin1(picture.themePicture)).fileName();
     return sizeFolder(size) + QLatin1Char('/') + name + QStringLiteral(".png");

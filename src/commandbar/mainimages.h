@@ -26,6 +26,12 @@ struct Picture {
 // The table of mainimages.inc, in its order.
 TableView<Picture> table();
 
+// The icon size, in logical pixels, for a slot designed at designSize: at a device pixel
+// ratio above 1 it is the largest picture size the program ships that fits the enlarged
+// slot, so that picture is drawn pixel for pixel instead of a smaller one scaled up (a
+// 22 px bar slot at 2x shows the 32 px picture in 16 logical pixels).
+int sharpIconSize(int designSize, double devicePixelRatio);
+
 // The file a picture was copied to by the build, below the program folder:
 // images/<size>/<name>.png.
 QString pictureFile(const Picture &picture, int size);

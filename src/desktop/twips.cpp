@@ -11,6 +11,20 @@ Twips Twips::forScreen(const QScreen *screen) {
     return Twips(dpi > 0 ? 1440.0 / dpi : 15.0);
 }
 
+Twips Twips::forPlacements(const QScreen *screen) {
+    // The logical DPI stays at the desktop's setting under QT_SCALE_FACTOR, while each
+    // logical pixel covers that many device pixels. The desktop's own scaling (a screen
+    // set to 192 dpi) needs nothing here: its logical pixels keep their physical size.
+    return Twips(forScreen(screen).perPixel() * userScaleFactor());
+}
+
+double Twips::userScaleFactor() {
+    // Read as the toolkit reads it; anything it would not take counts as no factor.
+    bool ok = false;
+    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    return ok && factor > 0 ? factor : 1.0;
+}
+
 int Twips::toPixels(double twips) const {
     return static_cast<int>(std::lround(twips / m_perPixel));
 }

@@ -7,7 +7,14 @@ class QScreen;
 class Twips {
 public:
     explicit Twips(double twipsPerPixel = 15.0);
+    // For what is laid out inside a window: it grows with the buttons and the text when
+    // the toolkit enlarges every pixel (QT_SCALE_FACTOR).
     static Twips forScreen(const QScreen *screen);
+    // For the stored window placements: a twip keeps its length on the screen at any
+    // scale factor, so a window comes back at the same physical place and size.
+    static Twips forPlacements(const QScreen *screen);
+    // What QT_SCALE_FACTOR makes of one logical pixel, in device pixels; 1 without it.
+    static double userScaleFactor();
 
     double perPixel() const { return m_perPixel; }
     int toPixels(double twips) const;

@@ -96,7 +96,7 @@ void LinkEditor::showEvent(QShowEvent *event) {
     if (event->spontaneous())
         return;
     const Placement<double> &stored = m_context.state.settings.editor;
-    const Twips twips = Twips::forScreen(screen());
+    const Twips twips = Twips::forPlacements(screen());
     if (stored.top == 0 && stored.left == 0) {
         if (const QScreen *display = screen()) {
             QRect frame = frameGeometry();
@@ -111,7 +111,7 @@ void LinkEditor::showEvent(QShowEvent *event) {
 
 void LinkEditor::done(int result) {
     Placement<double> &stored = m_context.state.settings.editor;
-    const Twips twips = Twips::forScreen(screen());
+    const Twips twips = Twips::forPlacements(screen());
     stored.top = twips.fromPixels(y());
     stored.left = twips.fromPixels(x());
     stored.height = twips.fromPixels(height());

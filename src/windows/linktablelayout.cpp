@@ -37,14 +37,15 @@ void LinkTableLayout::placeWindow(const Placement<double> &stored) {
         }
         return;
     }
-    window.resize(QSize(twips.toPixels(stored.width), twips.toPixels(stored.height))
+    const Twips placed = Twips::forPlacements(window.screen());
+    window.resize(QSize(placed.toPixels(stored.width), placed.toPixels(stored.height))
                       .expandedTo(QSize(200, 200)));
-    window.move(twips.toPixels(stored.left), twips.toPixels(stored.top));
+    window.move(placed.toPixels(stored.left), placed.toPixels(stored.top));
 }
 
 Placement<double> LinkTableLayout::placement() const {
     const QDialog &window = m_parts.window;
-    const Twips twips = Twips::forScreen(window.screen());
+    const Twips twips = Twips::forPlacements(window.screen());
     return {twips.fromPixels(window.y()), twips.fromPixels(window.x()),
             twips.fromPixels(window.height()), twips.fromPixels(window.width())};
 }
