@@ -18,7 +18,6 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("QuortTrans"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.QuortTrans"));
-    RendererProbe::applyChoice();
     const HeartbeatProbe heartbeat; // the benchmarks' view of the interface thread
 
     MessageBoxNotifier notifier;
@@ -28,6 +27,10 @@ int main(int argc, char *argv[]) {
     MainWindow window(ProgramFiles(folder), notifier,
                       [policy](int) { return new EngineWebView(nullptr, policy); });
     notifier.setOwner(&window);
+    // Qt Quick's renderer is fixed before the first page; the language file may choose it.
+    window.setBeforeFirstPage([](ProgramState &state) {
+        state.renderer = RendererProbe::applyChoice(state.language.settings().renderer).reason;
+    });
     // The office keeps its settings apart from a LibreOffice the user runs.
     window.pageExports().setOfficeSuite(std::make_unique<LibreOfficeSuite>(
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +

@@ -152,6 +152,8 @@ bool MainWindow::load(const QString &startAddress) {
 
     if (!loadLanguage())
         return false;
+    if (m_beforeFirstPage)
+        m_beforeFirstPage(m_state);
     m_tabs->clearTabURLs();
 
     MainImages::load(*m_images, m_files.folder());

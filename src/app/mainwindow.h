@@ -10,6 +10,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class AddressBar;
@@ -46,6 +47,11 @@ public:
     // the home address. False when the program cannot start (no language file at all);
     // the user has been told why.
     bool load(const QString &startAddress = QString());
+    // Run by the load step once the language file is read and before the first page is made:
+    // what must be fixed before any page (Qt Quick's renderer) may follow its settings.
+    void setBeforeFirstPage(std::function<void(ProgramState &)> step) {
+        m_beforeFirstPage = std::move(step);
+    }
 
     // The one exit sequence, whatever the path: saves the options, the history and the
     // settings, stops the page, hides the window and ends the program. Runs once.
@@ -140,6 +146,7 @@ private:
     AddressBar *m_addressBar = nullptr;
     StatusLine *m_statusLine = nullptr;
 
+    std::function<void(ProgramState &)> m_beforeFirstPage;
     QTimer m_timer4; // the deferred start-up steps, once
     QTimer m_timer6; // selection translation
     bool m_wasMinimised = false;

@@ -14,8 +14,24 @@ enum class Renderer {
     Software,
 };
 
+// RENDERER= of the language file: auto (ask OpenGL), gpu or software. Anything else,
+// and a missing line, counts as auto.
+enum class Setting { Auto, Gpu, Software };
+Setting parseSetting(const QString &value);
+
+struct Choice {
+    Renderer renderer = Renderer::Gpu;
+    // Which renderer and why, as the about window shows it: a technical line such as
+    // "software (no GPU: llvmpipe)".
+    QString reason;
+};
+
+// userVariable: "QT_QUICK_BACKEND=software" as the user's environment gives it, empty when
+// unset. Only auto without the user's word needs the OpenGL renderer string.
+bool needsOpenGl(const QString &userVariable, Setting setting);
+
 // glRenderer: the OpenGL renderer string, empty when no OpenGL context could be made.
-Renderer choose(const QString &quickBackendVariable, const QString &glRenderer);
+Choice choose(const QString &userVariable, Setting setting, const QString &glRenderer);
 
 // Whether an OpenGL renderer string names a rasteriser that runs on the processor.
 bool isSoftwareRasteriser(const QString &glRenderer);

@@ -33,13 +33,21 @@ QString openGlRendererName() {
 
 } // namespace
 
-RendererChoice::Renderer RendererProbe::applyChoice() {
-    QString userChoice = qEnvironmentVariable("QT_QUICK_BACKEND");
-    if (userChoice.isEmpty())
-        userChoice = qEnvironmentVariable("QMLSCENE_DEVICE"); // Qt's older name for it
-    const RendererChoice::Renderer choice =
-        RendererChoice::choose(userChoice, userChoice.isEmpty() ? openGlRendererName() : QString());
-    if (choice == RendererChoice::Renderer::Software)
+RendererChoice::Choice RendererProbe::applyChoice(const QString &setting) {
+    QString userVariable;
+    // QMLSCENE_DEVICE is Qt's older name for it.
+    for (const char *name : {"QT_QUICK_BACKEND", "QMLSCENE_DEVICE"}) {
+        if (const QString value = qEnvironmentVariable(name); !value.isEmpty()) {
+            userVariable = QLatin1String(name) + u'=' + value;
+            break;
+        }
+    }
+    const RendererChoice::Setting chosen = RendererChoice::parseSetting(setting);
+    // A GPU or software setting costs no OpenGL context at all.
+    const RendererChoice::Choice choice = RendererChoice::choose(
+        userVariable, chosen,
+        RendererChoice::needsOpenGl(userVariable, chosen) ? openGlRendererName() : QString());
+    if (choice.renderer == RendererChoice::Renderer::Software)
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     return choice;
 }

@@ -27,7 +27,7 @@ struct TextSettingKey {
     TextSetting member;
 };
 
-// START_PAGE ... TRANSLATOR take the text after the first "=" as it stands.
+// START_PAGE ... RENDERER take the text after the first "=" as it stands.
 const TextSettingKey TextSettingKeys[] = {
     {"START_PAGE", &LanguageSettings::startPage},
     {"SEARCH_URL", &LanguageSettings::searchUrl},
@@ -43,6 +43,7 @@ const TextSettingKey TextSettingKeys[] = {
     {"TRANSLATOR_PATH", &LanguageSettings::translatorPath},
     {"TRANSLATE_HOST", &LanguageSettings::translateHost},
     {"TRANSLATOR", &LanguageSettings::translator},
+    {"RENDERER", &LanguageSettings::renderer},
 };
 
 struct BuiltInCaption {

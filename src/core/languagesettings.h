@@ -21,6 +21,7 @@ struct LanguageSettings {
     QString translatorPath;
     QString translateHost; // host of the selection translation page
     QString translator;    // TRANSLATOR: auto, local (Apertium only) or web
+    QString renderer;      // RENDERER: auto, gpu or software; read once, at start-up
     std::optional<qint16> tabNumber;
     std::optional<qint16> tabWidth; // twips, as the file gave it
 

@@ -34,6 +34,8 @@ struct ProgramState {
     QString exportFolder;     // where the Save dialog opens: the folder last chosen in the run
     QString wordTemplatePath; // set by the deferred start-up steps
     QString wordTemplateHPath;
+    // Which renderer composes the pages and why, as chosen at start-up: a technical line.
+    QString renderer;
     Options options;
     SettingsValues settings;
     LanguageFile language;

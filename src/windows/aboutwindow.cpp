@@ -5,6 +5,7 @@
 #include "commandbar/windowimages.h"
 #include "core/languagefile.h"
 #include "core/notifier.h"
+#include "core/programstate.h"
 #include "desktop/desktop.h"
 #include "linklabel.h"
 
@@ -23,6 +24,7 @@ const QString ProgramVersion = QStringLiteral(QUORT_VERSION);
 const QString CreditText = QStringLiteral("Made by the QuortTrans developers");
 const QString FirstSiteName = QStringLiteral("quorttrans.example.org");
 const QString SecondSiteName = QStringLiteral("quorttrans.example.org/guides");
+const QString RendererText = QStringLiteral("Renderer: ");
 
 constexpr int TitleText = 179;      // the program's name, over messages
 constexpr int WindowText = 138;     // About QuortTrans
@@ -87,6 +89,10 @@ AboutWindow::AboutWindow(const WindowContext &context, QWidget *parent)
     title->setFont(titleFont);
     QLabel *version =
         addLabel("lblVersion", texts.caption(VersionText) + QLatin1Char(' ') + ProgramVersion);
+    // Which renderer draws the pages and why: technical words, like the version number.
+    QLabel *renderer = addLabel("lblRenderer", RendererText + context.state.renderer);
+    renderer->setAccessibleName(renderer->text());
+    renderer->setVisible(!context.state.renderer.isEmpty());
     LinkLabel *credit = addLink("Label1", CreditText, mailAddress());
     credit->setToolTip(texts.caption(WriteToAuthorText));
 
@@ -107,19 +113,20 @@ AboutWindow::AboutWindow(const WindowContext &context, QWidget *parent)
     auto *grid = new QGridLayout;
     grid->setContentsMargins(16, 16, 16, 12);
     grid->setHorizontalSpacing(12);
-    grid->addWidget(picture, 0, 0, 3, 1);
+    grid->addWidget(picture, 0, 0, 4, 1);
     grid->addWidget(title, 0, 1);
     grid->addWidget(version, 1, 1);
-    grid->addWidget(credit, 2, 1, Qt::AlignLeft);
-    grid->setRowMinimumHeight(3, 12);
-    grid->addWidget(visit, 4, 0, Qt::AlignRight);
-    grid->addWidget(firstSiteName, 4, 1, Qt::AlignLeft);
-    grid->addWidget(firstSiteText, 5, 1);
-    grid->addWidget(visitB, 6, 0, Qt::AlignRight);
-    grid->addWidget(secondSiteName, 6, 1, Qt::AlignLeft);
-    grid->addWidget(secondSiteText, 7, 1);
-    grid->setRowMinimumHeight(8, 12);
-    grid->addWidget(disclaimer, 9, 0, 1, 2);
+    grid->addWidget(renderer, 2, 1);
+    grid->addWidget(credit, 3, 1, Qt::AlignLeft);
+    grid->setRowMinimumHeight(4, 12);
+    grid->addWidget(visit, 5, 0, Qt::AlignRight);
+    grid->addWidget(firstSiteName, 5, 1, Qt::AlignLeft);
+    grid->addWidget(firstSiteText, 6, 1);
+    grid->addWidget(visitB, 7, 0, Qt::AlignRight);
+    grid->addWidget(secondSiteName, 7, 1, Qt::AlignLeft);
+    grid->addWidget(secondSiteText, 8, 1);
+    grid->setRowMinimumHeight(9, 12);
+    grid->addWidget(disclaimer, 10, 0, 1, 2);
 
     WindowBars::ensureBuilt(context.registry, WindowBars::Window::About);
     context.registry.item(QStringLiteral("ABOUTOK")).setCaption(texts.caption(OkText));

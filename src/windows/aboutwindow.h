@@ -11,8 +11,8 @@ class QLabel;
 class QToolBar;
 class WindowCommandBar;
 
-// `frmAbout`: the program's title, version and credits, two featured web sites and a
-// disclaimer, over the light blue of the program. Modal, centred on the screen each time
+// `frmAbout`: the program's title, version, renderer and credits, two featured web sites
+// and a disclaimer, over the light blue of the program. Modal, centred on the screen each time
 // it opens. ABOUTOK closes it; ABOUTHELP opens the help page and closes it. The credit line
 // writes to the developers, the site labels open their sites; the window stays open.
 class AboutWindow : public QDialog {

@@ -29,12 +29,15 @@ QLabel *label(const AboutWindow &window, const char *name) {
 }
 
 TEST_F(AboutWindowTest, ShowsTheProgramsTextsInEnglish) {
+    state.renderer = QStringLiteral("software (no GPU: llvmpipe)");
     AboutWindow window(context());
     window.show();
 
     EXPECT_EQ(window.windowTitle(), QStringLiteral("About QuortTrans"));
     EXPECT_EQ(labelText(window, "lblTitle"), QStringLiteral("QuortTrans"));
     EXPECT_EQ(labelText(window, "lblVersion"), QStringLiteral("Version 1.0.1"));
+    EXPECT_EQ(labelText(window, "lblRenderer"), "Renderer: software (no GPU: llvmpipe)");
+    EXPECT_EQ(label(window, "lblRenderer")->accessibleName(), labelText(window, "lblRenderer"));
     EXPECT_EQ(labelText(window, "Label1"), QStringLiteral("Made by the QuortTrans developers"));
     EXPECT_EQ(labelText(window, "lblDescription"), QStringLiteral("Visit:"));
     EXPECT_EQ(labelText(window, "lbVisitB"), QStringLiteral("Visit:"));
@@ -48,7 +51,8 @@ TEST_F(AboutWindowTest, ShowsTheProgramsTextsInEnglish) {
     EXPECT_EQ(barAction(window.toolBar(), QStringLiteral("ABOUTOK"))->text(), QStringLiteral("OK"));
     EXPECT_EQ(barAction(window.toolBar(), QStringLiteral("ABOUTHELP"))->text(),
               QStringLiteral("Help"));
-    for (const char *name : {"lblTitle", "lblVersion", "lbDescr", "lbDescrB", "lblDisclaimer"})
+    for (const char *name :
+         {"lblTitle", "lblVersion", "lblRenderer", "lbDescr", "lbDescrB", "lblDisclaimer"})
         EXPECT_TRUE(label(window, name)->isVisible()) << name;
 }
 

@@ -35,6 +35,7 @@ TEST_P(ShippedLanguage, HasEveryCaptionAndSetting) {
     ASSERT_TRUE(s.tabWidth.has_value());
     EXPECT_GE(*s.tabWidth, 8 * 900); // room for eight captions
     EXPECT_EQ(s.lang.size(), 3);
+    EXPECT_EQ(s.renderer, "auto");
 }
 
 TEST_P(ShippedLanguage, OffersAtLeastTwentyLanguagesWithTwoLetterCodes) {
