@@ -4,24 +4,51 @@
 
 namespace MainLayout {
 
+namespace {
+
+// On a line of its own the address bar keeps this share of it: room for an address of
+// some 40 letters on a 1024-pixel screen.
+constexpr double LineAddressShare = 0.3;
+
+double element1Width(const MainLayoutInput &in) {
+    return in.scaleWidth - 20 - in.element0Width - in.element2Width + 150;
+}
+
+} // namespace
+
+bool needsSecondLine(const MainLayoutInput &in) {
+    const double readableTabs = std::min(in.tabStripWidth, in.minTabWidth * in.tabCount);
+    return in.minTabWidth > 0 && element1Width(in) - 170 - in.minAddressWidth < readableTabs;
+}
+
 QRectF webView(const MainLayoutInput &in) {
     const double statusHeight = in.statusShown ? in.picStatHeight : 0;
+    const double barsHeight = in.picBarHeight * (needsSecondLine(in) ? 2 : 1);
     if (in.barsShown)
-        return {0, in.picBarHeight, in.scaleWidth, in.scaleHeight - in.picBarHeight - statusHeight};
+        return {0, barsHeight, in.scaleWidth, in.scaleHeight - barsHeight - statusHeight};
     return {0, 0, in.scaleWidth, in.scaleHeight - statusHeight};
 }
 
 MainLayoutResult compute(const MainLayoutInput &in) {
     MainLayoutResult r;
     const double picBarWidth = in.scaleWidth - 20;
-    r.picBar = {20, 0, picBarWidth, in.picBarHeight};
-    r.element0 = {0, 0, in.element0Width, in.picBarHeight};
-    const double element1Width = picBarWidth - in.element0Width - in.element2Width + 150;
-    r.element1 = {in.element0Width, -10, element1Width, in.picBarHeight};
+    r.secondLine = needsSecondLine(in);
+    r.picBar = {20, 0, picBarWidth, in.picBarHeight * (r.secondLine ? 2 : 1)};
     r.element2 = {picBarWidth - in.element2Width + 150, 0, in.element2Width, in.picBarHeight};
+    // On a small screen the tabs and the address share a line of the whole width, under
+    // the toolbars, rather than squeeze between them; the main toolbar then reaches to the
+    // shortcut toolbar, so the first line has no hole.
+    r.element0 = {0, 0, r.secondLine ? r.element2.left() : in.element0Width, in.picBarHeight};
+    const double element1Width = r.secondLine ? picBarWidth : MainLayout::element1Width(in);
+    r.element1 = r.secondLine ? QRectF(0, in.picBarHeight - 10, element1Width, in.picBarHeight)
+                              : QRectF(in.element0Width, -10, element1Width, in.picBarHeight);
     const double tabRoom = element1Width - 170 - in.minAddressWidth;
-    r.tabStripWidth = std::max(std::min(in.tabStripWidth, tabRoom),
-                               std::min(in.tabStripWidth, 300.0 * in.tabCount));
+    if (r.secondLine) // the tabs take what the address does not need
+        r.tabStripWidth =
+            element1Width - 170 - std::max(in.minAddressWidth, element1Width * LineAddressShare);
+    else
+        r.tabStripWidth = std::max(std::min(in.tabStripWidth, tabRoom),
+                                   std::min(in.tabStripWidth, 300.0 * in.tabCount));
     r.addressBar = {r.tabStripWidth + 60, 30, std::max(0.0, element1Width - r.tabStripWidth - 110),
                     in.picBarHeight - 60};
 

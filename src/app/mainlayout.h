@@ -15,6 +15,10 @@ struct MainLayoutInput {
     // The address bar keeps at least this much room; the tabs give way on a small
     // screen rather than leave no address to read.
     double minAddressWidth = 3000;
+    // Each tab's least room for a readable caption. When the strip beside the toolbars
+    // cannot give it, the tabs and the address bar take a second line of the whole width,
+    // where the tabs get all the address bar does not need. 0: one line at any width.
+    double minTabWidth = 0;
     double picStatHeight = 300;
     double moveLWidth = 300; // left move button
     double moveWidth = 300;  // right move button
@@ -28,6 +32,7 @@ struct MainLayoutResult {
     QRectF picBar;
     QRectF element0;          // in picBar
     QRectF element1;          // in picBar; hosts the tab strip and the address bar
+    bool secondLine = false;  // element 1 lies under elements 0 and 2
     QRectF element2;          // in picBar
     double tabStripWidth = 0; // what the tabs get
     QRectF addressBar;        // in element 1
@@ -42,6 +47,8 @@ struct MainLayoutResult {
 
 namespace MainLayout {
 MainLayoutResult compute(const MainLayoutInput &in);
+// Whether the tabs and the address bar need a line of their own.
+bool needsSecondLine(const MainLayoutInput &in);
 // The view's place alone, as `Set_Web` gives it.
 QRectF webView(const MainLayoutInput &in);
 } // namespace MainLayout

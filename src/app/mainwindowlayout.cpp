@@ -25,6 +25,8 @@ namespace {
 
 constexpr double PicStatHeight = 330;
 constexpr double SmallButtonWidth = 330;
+// Room for a caption's first and last letters either side of the ellipsis ("duck…com").
+constexpr double MinTabWidth = 900;
 
 QRect toPixels(const Twips &twips, const QRectF &r) {
     return {twips.toPixels(r.left()), twips.toPixels(r.top()), twips.toPixels(r.width()),
@@ -43,6 +45,7 @@ MainLayoutInput MainWindowLayout::input() const {
     in.scaleHeight = twips.fromPixels(m_parts.window.height());
     in.tabStripWidth = m_parts.state.language.settings().tabStripWidth();
     in.tabCount = m_parts.tabs.count();
+    in.minTabWidth = MinTabWidth;
     // Our buttons are wider than the old ones were; a bar never cuts its last buttons off.
     if (const QToolBar *bar = m_parts.bars.toolbar(0))
         in.element0Width = std::max(in.element0Width, twips.fromPixels(bar->sizeHint().width()));

@@ -4,6 +4,7 @@
 #include "mousebuttons.h"
 
 #include <QMouseEvent>
+#include <QStyleOptionTab>
 
 TabStrip::TabStrip(BrowserTabs &tabs, QWidget *parent)
     : QTabBar(parent)
@@ -11,7 +12,7 @@ TabStrip::TabStrip(BrowserTabs &tabs, QWidget *parent)
     setExpanding(false);
     setUsesScrollButtons(false);
     setDrawBase(false);
-    setElideMode(Qt::ElideRight);
+    setElideMode(Qt::ElideMiddle);
     setMouseTracking(true);
     syncCount(tabs.count());
     connect(&tabs, &BrowserTabs::countChanged, this, &TabStrip::syncCount);
@@ -51,6 +52,15 @@ QSize TabStrip::tabSizeHint(int index) const {
     return size;
 }
 
+QString TabStrip::shownCaption(int index) const {
+    // Asking for a tab's place lays the tabs out first when a new width left them stale.
+    if (tabRect(index).isEmpty())
+        return {};
+    QStyleOptionTab option;
+    initStyleOption(&option, index); // QTabBar shortens the text here, as it paints it
+    return option.text;
+}
+
 void TabStrip::mousePressEvent(QMouseEvent *event) {
     m_pressedButtons = MouseButton();
     QTabBar::mousePressEvent(event);
@@ -69,5 +79,9 @@ void TabStrip::mouseReleaseEvent(QMouseEvent *event) {
 
 void TabStrip::mouseMoveEvent(QMouseEvent *event) {
     QTabBar::mouseMoveEvent(event);
-    setToolTip(m_tabs.tooltipAt(event->position().toPoint().x(), width()));
+    QString tip = m_tabs.tooltipAt(event->position().toPoint().x(), width());
+    const int index = tabAt(event->position().toPoint());
+    if (index >= 0 && shownCaption(index) != tabText(index))
+        tip = tip.isEmpty() ? tabText(index) : tabText(index) + u'\n' + tip;
+    setToolTip(tip);
 }

@@ -4,7 +4,9 @@
 
 class BrowserTabs;
 
-// `Tab1`: shows the tabs of BrowserTabs in equal widths and hands its clicks back. Every
+// `Tab1`: shows the tabs of BrowserTabs in equal widths and hands its clicks back. A
+// caption too long for its tab loses its middle, so both the start and the end of a site
+// name stay readable, and the tooltip then shows it whole. Every
 // change of its current tab (click, wheel, arrow keys) goes to BrowserTabs, the one owner
 // of which tab is current.
 class TabStrip : public QTabBar {
@@ -16,6 +18,9 @@ public:
     // The whole strip's width; every tab takes an equal share.
     void setStripWidth(int width);
     int stripWidth() const { return m_stripWidth; }
+    // Caption index as its tab shows it: shortened in the middle when the tab is too narrow
+    // for it ("duckd…go.com"); the tab's accessible name keeps the whole caption.
+    QString shownCaption(int index) const;
 
 protected:
     QSize tabSizeHint(int index) const override;

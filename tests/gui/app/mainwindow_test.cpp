@@ -102,16 +102,69 @@ TEST_F(MainWindowTest, TheLayoutFollowsTheWindowSize) {
     QCoreApplication::processEvents();
     ASSERT_EQ(w->size(), QSize(700, 500));
     ASSERT_EQ(w->twips().perPixel(), 15.0);
-    // The page lies between the bars' strip (385 twips) and the status line (330).
-    EXPECT_EQ(w->tabs().currentView()->geometry(), QRect(0, 26, 700, 452));
+    // The page lies between the bars' strip (two lines of 385 twips: the tabs and the
+    // address have a line of their own this narrow) and the status line (330).
+    EXPECT_EQ(w->tabs().currentView()->geometry(), QRect(0, 51, 700, 427));
     EXPECT_EQ(w->statusLine().geometry(), QRect(0, 478, 699, 22));
-    EXPECT_EQ(w->picBar().geometry(), QRect(1, 0, 699, 26));
+    EXPECT_EQ(w->picBar().geometry(), QRect(1, 0, 699, 51));
     // The right move button ends 50 twips before the window's edge.
     const QRect move = w->statusLine().cmdMove()->geometry();
     EXPECT_EQ(move.right() + 1, 697);
     EXPECT_LT(w->statusLine().progressBar()->geometry().right(), move.left());
     // The address bar begins right after the tabs.
     EXPECT_GT(w->addressBar().geometry().left(), w->tabStrip().width());
+}
+
+TEST_F(MainWindowTest, OnASmallScreenEveryTabCaptionStaysReadableBesideAUsableAddressBar) {
+    auto w = start();
+    w->show();
+    // Captions as site names come out of addresses.
+    const QStringList sites{"Duckduckgo",      "En.wiktionary.org",
+                            "Openstreetmap",   "Mastodon.social",
+                            "127.0.0.1:41234", "A-rather-long-site-name.example.org",
+                            "Start",           "X.org"};
+    for (int i = 0; i < 8; ++i)
+        w->tabs().setCaption(i, sites[i]);
+    const QWidget &mainBar = *w->bars().toolbar(0);
+    const TabStrip &strip = w->tabStrip();
+    const auto stripTop = [&] { return strip.mapTo(w.get(), QPoint(0, 0)).y(); };
+    const auto barBottom = [&] { return mainBar.mapTo(w.get(), QPoint(0, mainBar.height())).y(); };
+
+    // A large screen keeps its one line: the tabs beside the toolbars, as wide as
+    // TAB_WIDTH says.
+    w->resize(1920, 1000);
+    QCoreApplication::processEvents();
+    EXPECT_LT(stripTop(), barBottom());
+    EXPECT_EQ(strip.stripWidth(), qRound(8800 / w->twips().perPixel()));
+    EXPECT_EQ(w->tabs().currentView()->geometry().top(), barBottom());
+
+    // 1024 × 768: the tabs and the address take a line of their own under the toolbars.
+    w->resize(1024, 768);
+    QCoreApplication::processEvents();
+    EXPECT_GE(stripTop(), barBottom() - 1);
+    EXPECT_GE(w->addressBar().width(), 300);
+    EXPECT_GE(w->addressBar().geometry().top(), 0);
+    EXPECT_GE(w->tabs().currentView()->geometry().top(),
+              w->addressBar().mapTo(w.get(), QPoint(0, w->addressBar().height())).y());
+    int shortened = 0;
+    for (int i = 0; i < 8; ++i) {
+        const QString shown = strip.shownCaption(i);
+        // Whole, or at least three letters of its start and of its end around one
+        // ellipsis; never wider than its tab.
+        EXPECT_LT(strip.fontMetrics().horizontalAdvance(shown), strip.tabRect(i).width());
+        if (shown == sites[i])
+            continue;
+        ++shortened;
+        // The tooltip shows the whole caption.
+        QTest::mouseMove(&w->tabStrip(), strip.tabRect(i).center());
+        EXPECT_TRUE(strip.toolTip().startsWith(sites[i])) << strip.toolTip().toStdString();
+        const qsizetype dots = shown.indexOf(QChar(0x2026));
+        ASSERT_GE(dots, 3) << shown.toStdString();
+        EXPECT_GE(shown.size() - dots - 1, 3) << shown.toStdString();
+        EXPECT_TRUE(sites[i].startsWith(shown.left(dots))) << shown.toStdString();
+        EXPECT_TRUE(sites[i].endsWith(shown.mid(dots + 1))) << shown.toStdString();
+    }
+    EXPECT_GE(shortened, 1);
 }
 
 TEST_F(MainWindowTest, TextsComeFromTheChosenLanguage) {

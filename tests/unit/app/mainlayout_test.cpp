@@ -42,6 +42,44 @@ TEST(MainLayout, TabsGiveWayToTheAddressBarOnASmallScreen) {
     EXPECT_EQ(MainLayout::compute(in).tabStripWidth, 2400);
 }
 
+TEST(MainLayout, OnASmallScreenTheTabsAndTheAddressTakeALineOfTheirOwn) {
+    MainLayoutInput in = wide();
+    in.element0Width = 7725; // the toolbars as our buttons make them
+    in.element2Width = 3750;
+    in.tabStripWidth = 8800;
+    in.tabCount = 8;
+    in.minAddressWidth = 3000;
+    in.minTabWidth = 900;
+    in.scaleWidth = 15360; // 1024 pixels
+    MainLayoutResult r = MainLayout::compute(in);
+    EXPECT_TRUE(r.secondLine);
+    EXPECT_EQ(r.picBar, QRectF(20, 0, 15340, 770));
+    EXPECT_EQ(r.element1, QRectF(0, 375, 15340, 385));
+    EXPECT_EQ(r.element2.left(), 15340 - 3750 + 150);            // the toolbars keep their places
+    EXPECT_EQ(r.element0, QRectF(0, 0, r.element2.left(), 385)); // and leave no hole
+    // The address keeps 30 % of the line, the tabs take the rest.
+    EXPECT_DOUBLE_EQ(r.tabStripWidth, 15340 - 170 - 0.3 * 15340);
+    EXPECT_DOUBLE_EQ(r.addressBar.width(), 0.3 * 15340 + 60);
+    EXPECT_EQ(r.webView, QRectF(0, 770, 15360, 8000 - 770 - 300));
+    EXPECT_EQ(MainLayout::webView(in), r.webView);
+
+    // Exactly room for eight readable tabs beside the least address: one line, as always.
+    in.scaleWidth = 20 + 7725 + 3750 - 150 + 170 + 3000 + 8 * 900;
+    r = MainLayout::compute(in);
+    EXPECT_FALSE(r.secondLine);
+    EXPECT_EQ(r.element1, QRectF(7725, -10, 8 * 900 + 3170, 385));
+    EXPECT_EQ(r.element0.width(), 7725);
+    EXPECT_EQ(r.tabStripWidth, 8 * 900);
+    EXPECT_EQ(r.webView.top(), 385);
+    in.scaleWidth -= 1;
+    EXPECT_TRUE(MainLayout::compute(in).secondLine);
+    // A narrower TAB_WIDTH asks for no more than itself.
+    in.tabStripWidth = 8 * 900 - 1;
+    EXPECT_FALSE(MainLayout::compute(in).secondLine);
+    in.scaleWidth = 9000; // 600 pixels: the address keeps its least room even so
+    EXPECT_EQ(MainLayout::compute(in).addressBar.width(), 3000 + 60);
+}
+
 TEST(MainLayout, StatusLineEndsWithTheMoveButtonTenAfterTheProgressBar) {
     const MainLayoutResult r = MainLayout::compute(wide());
     EXPECT_EQ(r.picStat.top(), 8000 - 300);
