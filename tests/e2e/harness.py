@@ -327,8 +327,9 @@ class Session:
     starts on demand. Everything lives below a temporary folder that is removed at the
     end, and every process is ended, also after a failure."""
 
-    def __init__(self, name):
+    def __init__(self, name, screen=(SCREEN_WIDTH, SCREEN_HEIGHT)):
         self.name = name
+        self.screen = screen
         # Each run leaves its own artefacts, not a mix with the last run's.
         self.artifacts = os.path.join(ARTIFACTS_DIR, name)
         shutil.rmtree(self.artifacts, ignore_errors=True)
@@ -378,7 +379,7 @@ class Session:
         read_end, write_end = os.pipe()
         xvfb = self.spawn("xvfb", [
             "Xvfb", "-displayfd", str(write_end), "-screen", "0",
-            f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-dpi", str(SCREEN_DPI),
+            f"{self.screen[0]}x{self.screen[1]}x24", "-dpi", str(SCREEN_DPI),
             "-nolisten", "tcp", "-noreset"], env, pass_fds=(write_end,))
         os.close(write_end)
         try:
@@ -519,14 +520,16 @@ class Session:
 
 
 class ProgramTestCase(unittest.TestCase):
-    """A test class whose tests share one desktop (SESSION names it) and each get a page
-    server of their own; the programs a test started are ended after it."""
+    """A test class whose tests share one desktop (SESSION names it, SCREEN is its size)
+    and each get a page server of their own; the programs a test started are ended after
+    it."""
 
     SESSION = None
+    SCREEN = (SCREEN_WIDTH, SCREEN_HEIGHT)
 
     @classmethod
     def setUpClass(cls):
-        cls.session = Session(cls.SESSION).start()
+        cls.session = Session(cls.SESSION, cls.SCREEN).start()
         cls.addClassCleanup(cls.session.stop)
 
     def setUp(self):
