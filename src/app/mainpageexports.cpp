@@ -13,6 +13,12 @@
 #include "export/pageexports.h"
 
 #include <QDir>
+#include <QTimer>
+
+namespace {
+// The Save dialog is made this long after start-up, when the first page has had its turn.
+constexpr int PrepareDialogAfterMs = 5000;
+} // namespace
 
 MainPageExports::MainPageExports(QWidget &window, StatusLine &statusLine,
                                  FloatingBars &floatingBars, MainWindowLayout &layout,
@@ -39,9 +45,17 @@ MainPageExports::MainPageExports(QWidget &window, StatusLine &statusLine,
                              // Spelled exactly: found without regard to case, it would be images/,
                              // the folder of the buttons' pictures.
                              QDir(files.folder().root()).filePath(QStringLiteral("Images")),
-                             [&tabs] { return tabs.currentView(); }, *m_capture, SaveDialog::ask,
+                             [&tabs] { return tabs.currentView(); }, *m_capture,
+                             [this](QWidget *parent, const SaveDialogRequest &request) {
+                                 return m_saveDialog.ask(parent, request);
+                             },
                              [&statusLine](const QString &text) { statusLine.setStatusText(text); },
                              [&layout](bool frozen) { layout.setFrozen(frozen); }});
+    // Made at the first export, the dialog held the window for over 50 ms.
+    QTimer::singleShot(PrepareDialogAfterMs, &window, [this, &window] {
+        if (m_ownDialog)
+            m_saveDialog.prepare(&window);
+    });
 }
 
 MainPageExports::~MainPageExports() = default;
@@ -57,5 +71,6 @@ void MainPageExports::setOfficeSuite(std::unique_ptr<OfficeSuite> suite) {
 }
 
 void MainPageExports::setFileChooser(SaveDialog::Chooser chooser) {
+    m_ownDialog = false;
     m_exports->setFileChooser(std::move(chooser));
 }

@@ -37,6 +37,8 @@ public:
     PageExports &exports() { return *m_exports; }
 
 private:
+    SaveDialog m_saveDialog;
+    bool m_ownDialog = true;                // false once a test answers instead
     std::unique_ptr<OfficeRunner> m_office; // outlives the exports that use it
     std::unique_ptr<PageCapture> m_capture;
     std::unique_ptr<PageExports> m_exports;
