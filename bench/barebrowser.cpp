@@ -1,10 +1,10 @@
 // The engine's floor: the least a Qt WebEngine browser can be. The benchmarks compare
 // QuortTrans with this program, so it must stay free of everything but its views.
 //
-// One address: one view in the window. Several: one view per address in a tab widget,
-// and each line read from standard input then either opens one more address in a new tab
-// or, when it says "blank", turns every tab but the first to about:blank (the tab memory
-// benchmark's way of closing pages without closing tabs).
+// One address: one view in the window. With --tabs first: a tab widget, and each line
+// read from standard input then either opens one more address in a new tab, which shows
+// at once as a user's new tab does, or, when it says "blank", turns every tab but the first
+// to about:blank (the tab memory benchmark's way of closing pages without closing tabs).
 #include <QApplication>
 #include <QFile>
 #include <QMainWindow>
@@ -29,14 +29,15 @@ QWebEngineView *addView(QTabWidget &tabs, const QString &address) {
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() < 2) {
-        std::fprintf(stderr, "usage: barebrowser ADDRESS...\n");
+    const bool tabbed = arguments.size() == 3 && arguments.at(1) == QLatin1String("--tabs");
+    if (arguments.size() != 2 && !tabbed) {
+        std::fprintf(stderr, "usage: barebrowser [--tabs] ADDRESS\n");
         return 2;
     }
 
     QMainWindow window;
     window.resize(1280, 800);
-    if (arguments.size() == 2) {
+    if (!tabbed) {
         auto *view = new QWebEngineView(&window);
         window.setCentralWidget(view);
         window.show();
@@ -46,8 +47,7 @@ int main(int argc, char *argv[]) {
 
     auto *tabs = new QTabWidget(&window);
     window.setCentralWidget(tabs);
-    for (const QString &address : arguments.mid(1))
-        addView(*tabs, address);
+    addView(*tabs, arguments.at(2));
     window.show();
 
     QFile input;
@@ -64,7 +64,7 @@ int main(int argc, char *argv[]) {
                 static_cast<QWebEngineView *>(tabs->widget(index))
                     ->load(QUrl(QStringLiteral("about:blank")));
         } else if (!line.isEmpty()) {
-            addView(*tabs, QString::fromUtf8(line));
+            tabs->setCurrentWidget(addView(*tabs, QString::fromUtf8(line)));
         }
     });
     return QApplication::exec();

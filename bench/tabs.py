@@ -4,9 +4,11 @@
 Each run loads six different pages from this script's server on 127.0.0.1 into six tabs
 and reads the Pss of the whole process tree; then two more pages into tabs 7 and 8, and
 reads it again; then tabs 2 to 8 go to about:blank, and it reads it a third time, to show
-that pages left behind are not kept alive. QuortTrans is driven with the keys a user
-presses (Ctrl+<tab>, Ctrl+L, the address, Enter), the bare browser through its standard
-input. Both run without the accessibility bridge, as most users do. See README.md.
+that pages left behind are not kept alive. Both open one page at start-up and then each
+next one in a tab of its own that shows as it loads, as a user visits them: QuortTrans
+through the keys a user presses (Ctrl+<tab>, Ctrl+L, the address, Enter), the bare
+browser through its standard input. Both run without the accessibility bridge, as most
+users do. See README.md.
 """
 
 import argparse
@@ -43,9 +45,10 @@ def page(number):
 
 
 def tree_pss_mib(pid):
+    """The Pss of the whole tree and of the program's own process, and the tree's size."""
     table = run.process_table()
     pids = [p for p in run.descendants([pid], table) if table[p][1] != "Z"]
-    return sum(run.pss_kib(p) for p in pids) / 1024, len(pids)
+    return sum(run.pss_kib(p) for p in pids) / 1024, run.pss_kib(pid) / 1024, len(pids)
 
 
 def settled_pss(pid):
@@ -91,12 +94,11 @@ class Bare:
         self.session, self.executable, self.server = session, executable, server
 
     def start(self, number):
-        """Six addresses on the command line, six tabs."""
-        addresses = [self.server.url(f"/tab{n}") for n in range(SIX)]
+        """The first page at start-up; the others come through open()."""
         with open(self.session.log_path(f"bare-{number}"), "ab") as log:
             self.process = subprocess.Popen(
-                [str(self.executable), *addresses], env=self.session.env,
-                cwd=self.session.root, start_new_session=True, stdin=subprocess.PIPE,
+                [str(self.executable), "--tabs", self.server.url("/tab0")],
+                env=self.session.env, cwd=self.session.root, start_new_session=True, stdin=subprocess.PIPE,
                 stdout=log, stderr=subprocess.STDOUT)
         return self.process.pid
 
@@ -124,13 +126,11 @@ def one_run(side, server, number, quiet_wait):
     pid = side.start(number)
     result = {"busy_before": busy}
     try:
-        if isinstance(side, QuortTrans):
-            wait_loaded(server, counts, [0])
-            for tab in range(1, SIX):
-                side.open(tab, server.url(f"/tab{tab}"))
-                wait_loaded(server, counts, [tab])
-        wait_loaded(server, counts, range(SIX))
-        result["six"] = settled_pss(pid)[0]
+        wait_loaded(server, counts, [0])
+        for tab in range(1, SIX):
+            side.open(tab, server.url(f"/tab{tab}"))
+            wait_loaded(server, counts, [tab])
+        result["six"], result["six, own process"], _ = settled_pss(pid)
         for tab in range(SIX, EIGHT):
             side.open(tab, server.url(f"/tab{tab}"))
             wait_loaded(server, counts, [tab])
@@ -138,7 +138,7 @@ def one_run(side, server, number, quiet_wait):
         side.blank(EIGHT)
         # Chromium frees a renderer some seconds after its last page has gone.
         time.sleep(5)
-        result["blanked"], result["processes"] = settled_pss(pid)
+        result["blanked"], _, result["processes"] = settled_pss(pid)
         return result
     finally:
         side.stop()
