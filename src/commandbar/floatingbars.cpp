@@ -3,7 +3,6 @@
 #include "core/programstate.h"
 #include "desktop/twips.h"
 
-#include <QCoreApplication>
 #include <QCursor>
 #include <QWidget>
 #include <cmath>
@@ -74,7 +73,6 @@ void FloatingBars::GO_BarOn() {
         m_placeView();
         m_window.activateWindow();
     }
-    QCoreApplication::processEvents();
 }
 
 void FloatingBars::GO_BarOff() {
