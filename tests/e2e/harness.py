@@ -604,13 +604,15 @@ class ProgramFolder:
 
 
 def _walk(node, skip_web=True):
-    """Depth-first walk of an accessible tree; the web page's own tree is skipped."""
+    """Depth-first walk of an accessible tree; the web page's own tree is skipped. A node
+    that goes away during the walk (a notice closing) ends its branch."""
     try:
         count = node.childCount
+        web = skip_web and node.getRole() == pyatspi.ROLE_DOCUMENT_WEB
     except Exception:
         return
     yield node
-    if skip_web and node.getRole() == pyatspi.ROLE_DOCUMENT_WEB:
+    if web:
         return
     for i in range(count):
         try:
@@ -643,10 +645,13 @@ def on_screen(node):
     """Whether node and every widget around it are showing. The web engine marks its
     page as showing even while the widget that holds it is hidden, so the widgets up
     the tree decide."""
-    while node is not None and node.getRole() != pyatspi.ROLE_APPLICATION:
-        if not has_state(node, pyatspi.STATE_SHOWING):
-            return False
-        node = node.parent
+    try:
+        while node is not None and node.getRole() != pyatspi.ROLE_APPLICATION:
+            if not has_state(node, pyatspi.STATE_SHOWING):
+                return False
+            node = node.parent
+    except Exception:
+        return False  # gone meanwhile, so not on the screen
     return True
 
 
