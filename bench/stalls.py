@@ -22,7 +22,6 @@ MENUS = (129, 128, 131, 194, 222, 221, 134)  # the tooltips of the buttons with 
 EXPORTS = (("web archive", 145, "mht"), ("Word", 146, "doc"), ("PDF", 206, "pdf"),
            ("Excel", 148, "xls"), ("PowerPoint", 149, "ppt"))
 HOUSE = "The house is red and the garden is green."
-PAGE_TREE = "QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"
 
 
 def heavy_page():
@@ -80,7 +79,7 @@ class Run:
         if not page_tree:
             # The widgets stay readable for the driving; the pages' own tree is what
             # only a screen reader asks for.
-            session.env = {k: v for k, v in env.items() if k != PAGE_TREE}
+            session.env = {k: v for k, v in env.items() if k != heartbeat.PAGE_TREE}
         try:
             self.program = harness.Program(session, folder, f"program-{number}").start(
                 proxy=server, extra_env={"QUORTTRANS_HEARTBEAT": self.probe.path})

@@ -164,7 +164,7 @@ def main():
     harness.SCREEN_WIDTH, harness.SCREEN_HEIGHT = 1280, 800
     session = harness.Session("tabs").start()
     # As most users run it: no accessibility bridge, no tree of the pages kept for one.
-    for name in ("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"):
+    for name in heartbeat.ACCESSIBILITY:
         session.env.pop(name, None)
     server = harness.PageServer().start()
     try:
