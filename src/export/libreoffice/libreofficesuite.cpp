@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <QtDebug>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <thread>
@@ -103,6 +104,10 @@ OfficeResult LibreOfficeSuite::Private::ensureRunning(bool available) {
 }
 
 OfficeResult LibreOfficeSuite::Private::launch() {
+    // The bridge writes into a pipe the office may close at any moment (it ends, crashes or
+    // is killed while the last releases are under way). That write must fail and be
+    // reported, not end the whole program with SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
     QString error;
     session = UnoPlugin::createSession(&error);
     if (!session)

@@ -7,8 +7,10 @@
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/bridge/UnoUrlResolver.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/frame/XLoadable.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/lang/IllegalArgumentException.hpp>
+#include <com/sun/star/lang/XMultiComponentFactory.hpp>
 #include <com/sun/star/lang/XServiceInfo.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 #include <cppuhelper/bootstrap.hxx>
@@ -110,6 +112,28 @@ UnoConnection::Component UnoConnection::load(const QString &url, bool asTemplate
     return component;
 }
 
+UnoConnection::Component UnoConnection::workbookWithoutView(const QString &htmlUrl) {
+    const Component workbook(m_office->getServiceManager()->createInstanceWithContext(
+                                 "com.sun.star.sheet.SpreadsheetDocument", m_office),
+                             uno::UNO_QUERY_THROW);
+    const uno::Reference<frame::XLoadable> loadable(workbook, uno::UNO_QUERY_THROW);
+    try {
+        if (htmlUrl.isEmpty()) {
+            loadable->initNew();
+        } else {
+            uno::Sequence<beans::PropertyValue> properties(2);
+            properties.getArray()[0] = property("URL", uno::Any(toUno(htmlUrl)));
+            properties.getArray()[1] =
+                property("FilterName", uno::Any(OUString("HTML (StarCalc)")));
+            loadable->load(properties);
+        }
+    } catch (...) {
+        workbook->dispose();
+        throw;
+    }
+    return workbook;
+}
+
 quint64 UnoConnection::keep(const Component &component, bool unusedFirstSlide) {
     m_documents[++m_lastId] = Document{component, unusedFirstSlide};
     return m_lastId;
@@ -146,9 +170,9 @@ bool UnoConnection::insertHtml(quint64 id, const QString &htmlUrl, QString *deta
 
 quint64 UnoConnection::newWorkbookFromHtml(const QString &htmlUrl, QString *detail) {
     return guarded(detail, quint64(0), [&] {
-        const Component source = load(htmlUrl, false, QStringLiteral("HTML (StarCalc)"));
+        const Component source = workbookWithoutView(htmlUrl);
         try {
-            const Component workbook = load(QStringLiteral("private:factory/scalc"), false);
+            const Component workbook = workbookWithoutView();
             const quint64 id = keep(workbook);
             UnoSheets::importFirstSheet(source, workbook);
             uno::Reference<util::XCloseable>(source, uno::UNO_QUERY_THROW)->close(true);

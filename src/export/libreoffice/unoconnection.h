@@ -34,6 +34,10 @@ private:
 
     // Hidden, so no window opens; the office's own properties follow.
     Component load(const QString &url, bool asTemplate, const QString &filterName = QString());
+    // A workbook with no frame and no view: nothing of it is ever drawn. The headless
+    // office sometimes aborts while drawing the cell selection of a hidden workbook's view.
+    // From htmlUrl when given, blank otherwise.
+    Component workbookWithoutView(const QString &htmlUrl = QString());
     quint64 keep(const Component &component, bool unusedFirstSlide = false);
     // The open document with that number; throws when there is none.
     Document &document(quint64 id);

@@ -79,6 +79,15 @@ bool processExists(qint64 pid) {
     return pid > 0 && ::kill(pid_t(pid), 0) == 0;
 }
 
+// Dead but not yet reaped: its pipe to us is closed, and the suite has not noticed.
+bool isZombie(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    return line.mid(line.lastIndexOf(')') + 2, 1) == "Z";
+}
+
 class LibreOfficeSuiteTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -314,6 +323,17 @@ TEST_F(LibreOfficeSuiteTest, OfficeOutlivesTheStartingThreadAndEndsWithTheSuite)
         suite->save(document.value, path(QStringLiteral("lost.odt")), OfficeFormat::OdfText).ok);
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("lost.odt"))));
     EXPECT_TRUE(suite->close(document.value).ok);
+
+    // A call that meets the office the moment it died fails with a sentence; the program
+    // writing into the closed pipe goes on.
+    ::kill(pid_t(second), SIGKILL);
+    while (processExists(second) && !isZombie(second))
+        std::this_thread::yield();
+    const OfficeResult late =
+        suite->save(again.value, path(QStringLiteral("late.odt")), OfficeFormat::OdfText);
+    EXPECT_FALSE(late.ok);
+    EXPECT_FALSE(late.error.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("late.odt"))));
 
     suite.reset();
     EXPECT_FALSE(processExists(first));
