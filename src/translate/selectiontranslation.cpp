@@ -44,6 +44,14 @@ void SelectionTranslation::show(const Translation &translation) {
     m_window->showTranslation(translation);
 }
 
+void SelectionTranslation::prepareWindow() {
+    if (m_window)
+        return;
+    m_window = new TranslationWindow(m_state.language, m_web1Factory, m_windowOwner);
+    // 1 ms, not 0: the input events already waiting go first.
+    QTimer::singleShot(1, m_window, &TranslationWindow::prepare);
+}
+
 bool SelectionTranslation::isOn() const {
     return m_timer6.isActive();
 }
@@ -64,6 +72,7 @@ bool SelectionTranslation::chooseSourceLanguage(const QString &caption) {
     m_timer6.start();
     // Known before the first selection is let go, so it need not wait for them.
     m_pairs->list();
+    QTimer::singleShot(1, this, &SelectionTranslation::prepareWindow);
     m_state.translateLanguageItem = caption;
     Q_EMIT modeChanged(true);
     return true;

@@ -34,7 +34,7 @@ public:
     // The translator that chooses between Apertium and the web; tests shorten its limit.
     ChoosingTranslation &service() { return *m_service; }
     LocalPairs &localPairs() { return *m_pairs; }
-    // `frmShow`; nullptr until the first translation.
+    // `frmShow`; nullptr until the mode is first switched on or a first translation.
     TranslationWindow *window() const { return m_window; }
 
     // The window's texts in the state's current language.
@@ -61,6 +61,9 @@ Q_SIGNALS:
 
 private:
     void show(const Translation &translation);
+    // `frmShow` made hidden, and its page in a later turn: each step is a turn of its own,
+    // away from the first result's, so none keeps the window from answering for long.
+    void prepareWindow();
 
     QTimer &m_timer6;
     ProgramState &m_state;

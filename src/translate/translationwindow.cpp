@@ -130,6 +130,11 @@ void TranslationWindow::showTranslation(const Translation &translation) {
     m_web1->navigate2(translation.isPage() ? translation.pageAddress : pageOf(translation.text));
 }
 
+void TranslationWindow::prepare() {
+    if (!m_placed)
+        m_web1->navigate2(QStringLiteral("about:blank"));
+}
+
 QString TranslationWindow::pairInWords(const Translation &translation) const {
     auto name = [this](const QString &code) {
         const TranslationLanguage *row = m_language->findTranslationCode(code);

@@ -29,6 +29,9 @@ public:
     // its own, or why there is none) and shows the window, placed on its first showing.
     void showTranslation(const Translation &translation);
     void showTranslation(const TranslationRequest &request);
+    // Makes the engine's page for `Web1` while the window is still hidden, so that the
+    // first result only has to show it. Does nothing once a result was shown.
+    void prepare();
     // Caption 223 and the notices in the language given.
     void applyLanguageTexts(const LanguageFile &language);
 

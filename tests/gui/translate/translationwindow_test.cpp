@@ -165,6 +165,22 @@ TEST_F(SelectionTranslationTest, FrmShowIsMadeOnFirstUseAndThenReused) {
     EXPECT_TRUE(shown[1].contains(QStringLiteral("text=zwei&")));
 }
 
+TEST_F(SelectionTranslationTest, SwitchingTheModeOnReadiesFrmShowHiddenForTheFirstResult) {
+    ASSERT_TRUE(translation.chooseSourceLanguage(QStringLiteral("German")));
+    ASSERT_TRUE(waitUntil([&] { return shownPages() == 1; }));
+    TranslationWindow *readied = translation.window();
+    EXPECT_FALSE(readied->isVisible());
+    EXPECT_TRUE(visibleWindows(QStringLiteral("frmShow")).isEmpty());
+
+    translate(QStringLiteral("eins"));
+    EXPECT_EQ(translation.window(), readied);
+    EXPECT_TRUE(readied->isVisible());
+    EXPECT_TRUE(qobject_cast<FakeWebView *>(readied->web1())
+                    ->navigations()
+                    .constLast()
+                    .contains(QStringLiteral("text=eins&")));
+}
+
 TEST_F(SelectionTranslationTest, ALanguageSwitchReachesAnOpenWindow) {
     translate(QStringLiteral("eins"));
     state.language = shippedLanguage(QStringLiteral("Deutsch"));
