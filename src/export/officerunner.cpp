@@ -4,7 +4,15 @@
 
 #include <QTimer>
 #include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <utility>
+
+namespace {
+
+constexpr int OfficeNiceness = 10;
+
+} // namespace
 
 OfficeRunner::OfficeRunner(std::unique_ptr<OfficeSuite> suite, QObject *parent)
     : QObject(parent)
@@ -13,6 +21,13 @@ OfficeRunner::OfficeRunner(std::unique_ptr<OfficeSuite> suite, QObject *parent)
     m_thread.setObjectName(QStringLiteral("office"));
     m_worker->moveToThread(&m_thread);
     m_thread.start();
+    // The office thread encodes pictures and starts the office, which inherits its
+    // niceness. Niced (on Linux, per thread), both leave the window and the pages the
+    // processor while they have work too; the user waits for the export anyway.
+    QMetaObject::invokeMethod(m_worker, [] {
+        static_cast<void>(
+            ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), OfficeNiceness));
+    });
 }
 
 OfficeRunner::~OfficeRunner() {

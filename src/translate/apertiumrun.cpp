@@ -6,6 +6,12 @@
 #include <unistd.h>
 #include <utility>
 
+namespace {
+
+constexpr int ApertiumNiceness = 10;
+
+} // namespace
+
 ApertiumRun::ApertiumRun(Done done, QObject *parent)
     : QObject(parent)
     , m_process(new QProcess(this))
@@ -22,7 +28,12 @@ ApertiumRun *ApertiumRun::start(const QString &program, const QString &mode, con
     process->setArguments(
         {QStringLiteral("-u"), QStringLiteral("-f"), QStringLiteral("txt"), mode});
     // apertium is a pipeline of programs: a group of their own lets the limit end them all.
-    process->setChildProcessModifier([] { ::setpgid(0, 0); });
+    // Half a dozen of them start at once; niced, they leave the window the processor it
+    // needs to stay answering, and still have it all when the window is idle.
+    process->setChildProcessModifier([] {
+        ::setpgid(0, 0);
+        static_cast<void>(::nice(ApertiumNiceness));
+    });
 
     const bool blank = text.trimmed().isEmpty();
     connect(process, &QProcess::finished, run, [run, blank](int code, QProcess::ExitStatus status) {
