@@ -58,6 +58,9 @@ class Gaps:
     def count(self):
         return len(self.read())
 
+    def since(self, index):
+        return [gap for _, gap in self.read()[index:]]
+
     def after_first_paint(self):
         """The gaps once the main window was first painted. A gap is written when it
         ends, so the turn that paints the window counts only for its part after the

@@ -14,11 +14,16 @@ double element1Width(const MainLayoutInput &in) {
     return in.scaleWidth - 20 - in.element0Width - in.element2Width + 150;
 }
 
+// What the tabs may take beside the bars, the address bar keeping its least width.
+double tabRoomBesideBars(const MainLayoutInput &in) {
+    return element1Width(in) - 170 - in.minAddressWidth;
+}
+
 } // namespace
 
 bool needsSecondLine(const MainLayoutInput &in) {
     const double readableTabs = std::min(in.tabStripWidth, in.minTabWidth * in.tabCount);
-    return in.minTabWidth > 0 && element1Width(in) - 170 - in.minAddressWidth < readableTabs;
+    return in.minTabWidth > 0 && tabRoomBesideBars(in) < readableTabs;
 }
 
 QRectF webView(const MainLayoutInput &in) {
@@ -42,12 +47,11 @@ MainLayoutResult compute(const MainLayoutInput &in) {
     const double element1Width = r.secondLine ? picBarWidth : MainLayout::element1Width(in);
     r.element1 = r.secondLine ? QRectF(0, in.picBarHeight - 10, element1Width, in.picBarHeight)
                               : QRectF(in.element0Width, -10, element1Width, in.picBarHeight);
-    const double tabRoom = element1Width - 170 - in.minAddressWidth;
     if (r.secondLine) // the tabs take what the address does not need
         r.tabStripWidth =
             element1Width - 170 - std::max(in.minAddressWidth, element1Width * LineAddressShare);
     else
-        r.tabStripWidth = std::max(std::min(in.tabStripWidth, tabRoom),
+        r.tabStripWidth = std::max(std::min(in.tabStripWidth, tabRoomBesideBars(in)),
                                    std::min(in.tabStripWidth, 300.0 * in.tabCount));
     r.addressBar = {r.tabStripWidth + 60, 30, std::max(0.0, element1Width - r.tabStripWidth - 110),
                     in.picBarHeight - 60};

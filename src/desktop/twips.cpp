@@ -3,6 +3,18 @@
 #include <QScreen>
 #include <cmath>
 
+namespace {
+
+// What QT_SCALE_FACTOR makes of one logical pixel, in device pixels, read as the toolkit
+// reads it; anything it would not take counts as no factor.
+double userScaleFactor() {
+    bool ok = false;
+    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    return ok && factor > 0 ? factor : 1.0;
+}
+
+} // namespace
+
 Twips::Twips(double twipsPerPixel)
     : m_perPixel(twipsPerPixel > 0 ? twipsPerPixel : 15.0) {}
 
@@ -16,13 +28,6 @@ Twips Twips::forPlacements(const QScreen *screen) {
     // logical pixel covers that many device pixels. The desktop's own scaling (a screen
     // set to 192 dpi) needs nothing here: its logical pixels keep their physical size.
     return Twips(forScreen(screen).perPixel() * userScaleFactor());
-}
-
-double Twips::userScaleFactor() {
-    // Read as the toolkit reads it; anything it would not take counts as no factor.
-    bool ok = false;
-    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
-    return ok && factor > 0 ? factor : 1.0;
 }
 
 int Twips::toPixels(double twips) const {

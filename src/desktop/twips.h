@@ -13,8 +13,6 @@ public:
     // For the stored window placements: a twip keeps its length on the screen at any
     // scale factor, so a window comes back at the same physical place and size.
     static Twips forPlacements(const QScreen *screen);
-    // What QT_SCALE_FACTOR makes of one logical pixel, in device pixels; 1 without it.
-    static double userScaleFactor();
 
     double perPixel() const { return m_perPixel; }
     int toPixels(double twips) const;
