@@ -128,7 +128,7 @@ void OfficeExports::workbook(WebView *view) {
                 return job.run(suite);
             };
         },
-        [this, path] {
+        [this, path]() -> QString {
             return m_steps.caption(Captions::FileSaved) + QDir::toNativeSeparators(path);
         },
         path);
