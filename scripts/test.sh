@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds QuortTrans with its tests and runs them.
-# Options: --sanitize builds with AddressSanitizer and UBSan in build-asan/; anything
-# else goes to ctest (for example -L unit, -L gui or -L e2e to run one group).
+# Options: --sanitize builds a Debug program and its tests with AddressSanitizer and UBSan
+# in build-asan/; anything else goes to ctest (for example -L unit, -L gui or -L e2e to
+# run one group).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,8 +14,6 @@ for arg in "$@"; do
     --sanitize)
       folder=build-asan
       options=(-DCMAKE_BUILD_TYPE=Debug -DQT_BUILD_TESTS=ON -DQT_SANITIZE=ON)
-      # Under the sanitizers only the unit tests run, so only they are built.
-      export BUILD_TARGETS="unit_tests"
       ;;
     *) ctest_args+=("$arg") ;;
   esac
@@ -25,7 +24,8 @@ done
 
 # The web engine refuses to start as root with its sandbox, and has no GPU here.
 export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu --no-sandbox}"
-export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
-export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
+# The sanitizers' options and leak suppressions are built into each sanitized program
+# (src/app/sanitizerdefaults.cpp); what is set here would win over them.
+unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 cd "$folder"
 ctest --output-on-failure --timeout 600 "${ctest_args[@]}"
