@@ -1,3 +1,4 @@
+#include "desktop/systemdesktop.h"
 #include "filehelpers.h"
 #include "text/textfile.h"
 #include "windows/groupstrip.h"
@@ -8,6 +9,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <memory>
 
 // The link table window on real widgets over a program folder of its own.
@@ -218,4 +220,33 @@ TEST_F(LinkTableWindowTest, HelpOpensTheLanguagesDocumentOrSaysInItsLanguageWhyN
     EXPECT_EQ(desktop.opened, (QStringList{help, hilfe}));
     ASSERT_EQ(notifier.messages.size(), 2);
     EXPECT_TRUE(notifier.messages[1].contains("Die Datei konnte nicht geöffnet werden."));
+}
+
+TEST_F(LinkTableWindowTest, HelpOnADesktopWithNoPdfViewerSaysSoWithThePath) {
+    // The machine's own desktop, whose xdg-open runs but has nothing set for PDFs: stand-in
+    // xdg-utils first on PATH keep what they were asked.
+    QTemporaryDir bin;
+    const auto script = [&bin](const QString &name, const QByteArray &body) {
+        const QString path = bin.filePath(name);
+        putFile(path, "#!/bin/sh\n" + body);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    };
+    script("xdg-open", "echo \"$@\" >> '" + bin.filePath("opened").toUtf8() + "'\n");
+    script("xdg-mime", "echo \"$@\" >> '" + bin.filePath("asked").toUtf8() + "'\n");
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", bin.path().toUtf8() + ':' + oldPath);
+    SystemDesktop system(folder);
+    WindowContext withSystem{registry, language, folder, notifier, system, state, [] { return 0; }};
+    LinkTableWindow window(withSystem, table, [this] { return page; });
+    window.show();
+    const QString help = folder.path("Data/QuortGOTabEng.pdf");
+    putFile(help, "%PDF-1.4\n");
+
+    clickBar(window.toolBar(0), "HELP2");
+    qputenv("PATH", oldPath);
+    EXPECT_EQ(fileBytes(bin.filePath("asked")), "query default application/pdf\n");
+    ASSERT_EQ(notifier.messages.size(), 1);
+    EXPECT_TRUE(notifier.messages[0].contains("The file could not be opened."));
+    EXPECT_TRUE(notifier.messages[0].contains(help)) << notifier.messages[0].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(bin.filePath("opened")));
 }
