@@ -112,7 +112,7 @@ TEST_F(CurrentTab, ABackgroundTabMovingOnNeverShowsInTheBarsAndShowsAtOnceWhenCh
     for (const QString &text : addresses)
         EXPECT_EQ(text, url("/front"));
     for (const QString &text : statuses)
-        EXPECT_EQ(text, "Front");
+        EXPECT_EQ(text, QStringLiteral("Front"));
     for (int value : progresses)
         EXPECT_EQ(value, 100);
     EXPECT_EQ(addressBar().currentText(), url("/front"));
