@@ -1,16 +1,17 @@
 #include "app/mainlinktable.h"
 
 #include "browser/addressbar.h"
+#include "browser/browsertabs.h"
 #include "core/programstate.h"
 #include "windows/secondarywindows.h"
 
 namespace MainLinkTable {
 
-void open(SecondaryWindows &windows, LinkTable &table, ProgramState &state, AddressBar &addressBar,
-          QWidget *owner) {
-    const QString chosen = windows.showLinkTable(owner, table, [&state, &addressBar] {
-        return LinkTable::Page{state.pageTitle, state.currentURL, addressBar.currentText(),
-                               state.todayText};
+void open(SecondaryWindows &windows, LinkTable &table, ProgramState &state, BrowserTabs &tabs,
+          AddressBar &addressBar, QWidget *owner) {
+    const QString chosen = windows.showLinkTable(owner, table, [&state, &tabs, &addressBar] {
+        const BrowserTabs::Page page = tabs.currentPage();
+        return LinkTable::Page{page.title, page.address, addressBar.currentText(), state.todayText};
     });
     if (chosen.isEmpty())
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 class AddressBar;
+class BrowserTabs;
 class LinkTable;
 class QWidget;
 class SecondaryWindows;
@@ -10,7 +11,8 @@ struct ProgramState;
 // chosen there, as if typed into the address bar but without entering the history.
 namespace MainLinkTable {
 
-void open(SecondaryWindows &windows, LinkTable &table, ProgramState &state, AddressBar &addressBar,
-          QWidget *owner);
+// The page added as a link is the current tab's, as the user sees it.
+void open(SecondaryWindows &windows, LinkTable &table, ProgramState &state, BrowserTabs &tabs,
+          AddressBar &addressBar, QWidget *owner);
 
 } // namespace MainLinkTable

@@ -63,7 +63,7 @@ MainWindow::MainWindow(ProgramFiles files, Notifier &notifier, BrowserTabs::View
 MainWindow::~MainWindow() = default;
 
 void MainWindow::createChildren() {
-    m_tracker = new PageTracker(*m_tabs, m_state, m_state.language, this);
+    m_tracker = new PageTracker(*m_tabs, m_state.language, this);
     onViewCreated(0, m_tabs->view(0));
     connect(m_tabs, &BrowserTabs::viewCreated, this, &MainWindow::onViewCreated);
     connect(m_tabs, &BrowserTabs::layoutRequested, this, &MainWindow::layoutStep);
@@ -137,7 +137,6 @@ void MainWindow::setDesktop(Desktop *desktop) {
 }
 
 void MainWindow::onViewCreated(int /*index*/, WebView *view) {
-    m_tracker->track(view);
     view->setPropertyTexts(MainWindowTexts::propertyTexts(m_state.language));
 }
 
@@ -191,7 +190,6 @@ bool MainWindow::load(const QString &startAddress) {
     }
     for (int i = 0; i < m_tabs->count(); ++i)
         Set_Web(i);
-    m_state.currentURL.clear();
 
     m_statusLine->cmdMove()->setIcon(m_images->picture(121));
     m_statusLine->cmdMoveL()->setIcon(m_images->picture(122));
@@ -278,7 +276,7 @@ void MainWindow::showLanguageEditor() {
 }
 
 void MainWindow::showLinkTable() {
-    MainLinkTable::open(*m_windows, *m_linkTable, m_state, *m_addressBar, this);
+    MainLinkTable::open(*m_windows, *m_linkTable, m_state, *m_tabs, *m_addressBar, this);
 }
 
 void MainWindow::exportPage(const QString &key) {

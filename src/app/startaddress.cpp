@@ -53,7 +53,6 @@ void open(const QString &given, ProgramState &state, const ProgramFiles &files, 
     const QString address = state.options.homeAddress;
     bar.setAddressText(address);
     tabs.setTabURL(0, address);
-    state.currentURL = address;
     tabs.view(0)->navigate(address);
     tabs.setCaption(0, SiteName::of(address));
     tabs.showCurrentViewOnly();

@@ -62,7 +62,7 @@ void AddressBar::appendHistory(const QStringList &entries) {
 void AddressBar::Hyst_Add() {
     if (HistoryFile::containsAddress(history(), currentText()))
         return;
-    appendHistory({m_state.currentURL});
+    appendHistory({m_tabs.currentPage().address});
 }
 
 void AddressBar::GO_Address(int historyMode) {
@@ -86,11 +86,9 @@ void AddressBar::GO_Address(int historyMode) {
         const int current = m_tabs.currentIndex();
         m_tabs.setTabURL(current, text);
         m_tabs.setCaption(current, SiteName::of(text));
-        m_state.currentURL = text;
-        m_state.bookmarkAddress = m_state.currentURL;
-        if (historyMode == 1 &&
-            m_state.currentURL.trimmed().toLower().startsWith(QLatin1String("http")) &&
-            m_state.currentURL.size() > 8)
+        m_state.bookmarkAddress = text;
+        if (historyMode == 1 && text.trimmed().toLower().startsWith(QLatin1String("http")) &&
+            text.size() > 8)
             Hyst_Add();
     }
     view->setFocus();

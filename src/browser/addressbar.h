@@ -23,7 +23,8 @@ public:
     QStringList history() const;
     // Hyst_Read's part: appends entries as they stand.
     void appendHistory(const QStringList &entries);
-    // Hyst_Add: appends `CurrentURL` unless the bar's text is already an entry.
+    // Hyst_Add: appends the current tab's page address unless the bar's text is already an
+    // entry.
     void Hyst_Add();
 
     // Sets the text without touching the list.

@@ -1,12 +1,8 @@
 #include "pagetracker.h"
 
-#include "browsertabs.h"
 #include "core/captions.h"
 #include "core/languagefile.h"
-#include "core/programstate.h"
 #include "webview.h"
-
-#include <cmath>
 
 namespace {
 
@@ -16,40 +12,27 @@ bool isWebAddress(const QString &address) {
 
 } // namespace
 
-PageTracker::PageTracker(BrowserTabs &tabs, ProgramState &state, const LanguageFile &language,
-                         QObject *parent)
+PageTracker::PageTracker(BrowserTabs &tabs, const LanguageFile &language, QObject *parent)
     : QObject(parent)
     , m_tabs(tabs)
-    , m_state(state)
     , m_language(language) {
     m_timer5.setInterval(2000);
     connect(&m_timer5, &QTimer::timeout, this, &PageTracker::timer5Tick);
-}
-
-void PageTracker::track(WebView *view) {
-    connect(view, &WebView::statusTextChange, this, &PageTracker::StatusTextChange);
-    connect(view, &WebView::progressChange, this, &PageTracker::ProgressChange);
-    connect(view, &WebView::titleChange, this, &PageTracker::TitleChange);
-    connect(view, &WebView::beforeNavigate2, this, &PageTracker::BeforeNavigate2);
-    connect(view, &WebView::documentComplete, this, &PageTracker::DocumentComplete);
-    connect(view, &WebView::windowClosing, this, &PageTracker::WindowClosing);
-    connect(view, &WebView::navigationRefused, this, &PageTracker::NavigationRefused);
+    connect(&tabs, &BrowserTabs::statusTextChanged, this, &PageTracker::StatusTextChange);
+    connect(&tabs, &BrowserTabs::progressChanged, this, &PageTracker::setProgress);
+    connect(&tabs, &BrowserTabs::titleChanged, this, &PageTracker::TitleChange);
+    connect(&tabs, &BrowserTabs::navigationStarted, this, &PageTracker::BeforeNavigate2);
+    connect(&tabs, &BrowserTabs::loadFinished, this, &PageTracker::DocumentComplete);
+    connect(&tabs, &BrowserTabs::navigationRefused, this, &PageTracker::NavigationRefused);
+    connect(&tabs, &BrowserTabs::currentPageChanged, this, &PageTracker::showPage);
 }
 
 void PageTracker::StatusTextChange(const QString &text) {
     setStatusText(text);
 }
 
-void PageTracker::ProgressChange(int progress, int maximum) {
-    if (progress <= 0 || progress > maximum)
-        return;
-    // Halves go to the even neighbour, as everywhere in the program.
-    setProgress(static_cast<int>(std::nearbyint(progress * 100.0 / maximum)));
-}
-
 void PageTracker::TitleChange(const QString &text) {
     setStatusText(text);
-    m_state.pageTitle = text;
 }
 
 void PageTracker::BeforeNavigate2(const QString &address) {
@@ -60,16 +43,8 @@ void PageTracker::BeforeNavigate2(const QString &address) {
     m_timer5.start();
 }
 
-void PageTracker::DocumentComplete(const QString &address) {
+void PageTracker::DocumentComplete() {
     setProgress(100);
-    if (isWebAddress(address))
-        m_state.currentURL = address;
-}
-
-void PageTracker::WindowClosing(bool isChildWindow, bool *cancel) {
-    // A page may close a window it opened, never the browser.
-    if (!isChildWindow && cancel)
-        *cancel = true;
 }
 
 void PageTracker::NavigationRefused(const QString &address) {
@@ -77,6 +52,17 @@ void PageTracker::NavigationRefused(const QString &address) {
     constexpr qsizetype Shown = 200;
     setStatusText(m_language.caption(Captions::NavigationRefused) + QLatin1Char(' ') +
                   (address.size() > Shown ? address.left(Shown) + QChar(0x2026) : address));
+}
+
+void PageTracker::showPage(const BrowserTabs::Page &page) {
+    setProgress(page.progress);
+    setStatusText(page.loading ? m_language.caption(179) : page.title);
+    // An unopened tab has no address yet; the bar keeps its text until the tab opens.
+    if (!page.shownAddress.isEmpty())
+        Q_EMIT addressTextChanged(page.shownAddress);
+    // Still loading: its final address follows once it is idle.
+    if (page.loading)
+        m_timer5.start();
 }
 
 void PageTracker::timer5Tick() {

@@ -1,27 +1,21 @@
 #pragma once
 
+#include "browsertabs.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
-class BrowserTabs;
 class LanguageFile;
-class WebView;
-struct ProgramState;
 
-// Follows page loading: every tab's view reports here (a background tab moves the same
-// bars, as the program always did), and this one place turns the events into the
-// progress bar's value, the status line, the address bar's text, `CurrentURL` and
-// `PageTitle`.
+// Follows page loading: the tabs pass on the current tab's events, and this one place
+// turns them into the progress bar's value, the status line and the address bar's text.
+// When the user switches tabs, the bars show that tab's own values at once.
 class PageTracker : public QObject {
     Q_OBJECT
 
 public:
-    PageTracker(BrowserTabs &tabs, ProgramState &state, const LanguageFile &language,
-                QObject *parent = nullptr);
-
-    // Connects the view's events; every tab's view is tracked.
-    void track(WebView *view);
+    PageTracker(BrowserTabs &tabs, const LanguageFile &language, QObject *parent = nullptr);
 
     int progress() const { return m_progress; }
     QString statusText() const { return m_statusText; }
@@ -29,14 +23,14 @@ public:
     QTimer &timer5() { return m_timer5; }
 
     void StatusTextChange(const QString &text);
-    void ProgressChange(int progress, int maximum);
     void TitleChange(const QString &text);
     void BeforeNavigate2(const QString &address);
-    void DocumentComplete(const QString &address);
-    void WindowClosing(bool isChildWindow, bool *cancel);
+    void DocumentComplete();
     // A page asked for an address it may not open: the status line says so, never a
     // dialog a page could repeat without end.
     void NavigationRefused(const QString &address);
+    // The tab the user switched to, as it stands.
+    void showPage(const BrowserTabs::Page &page);
 
 Q_SIGNALS:
     void progressChanged(int progress);
@@ -50,7 +44,6 @@ private:
     void timer5Tick();
 
     BrowserTabs &m_tabs;
-    ProgramState &m_state;
     const LanguageFile &m_language;
     QTimer m_timer5;
     int m_progress = 0;

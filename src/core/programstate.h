@@ -20,8 +20,6 @@ struct ProgramState {
 
     QString todayText = dateText(QDate::currentDate());
     int pictureCounter = 0;
-    QString currentURL;      // the last page completed or address navigated to
-    QString pageTitle;       // the last title any page reported
     QString bookmarkAddress; // the last address sent through the address bar
     bool barsShown = true;
     QString sourceLanguage;        // code of the language selected text is written in

@@ -18,7 +18,7 @@ public:
     // could not open it.
     virtual bool openUrl(const QUrl &url) = 0;
     // Only files inside the program folder or, installed, among its shipped files; false for
-    // anything else or a missing file.
+    // anything else, a missing file, or a desktop with no program for the file's type.
     virtual bool openProgramFile(const QString &path) = 0;
     // False when no settings tool for the panel is installed.
     virtual bool openSettings(SettingsPanel panel) = 0;

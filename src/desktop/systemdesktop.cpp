@@ -4,13 +4,46 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 
 namespace {
+
+// xdg-open starts, and so reports success, even where nothing on the desktop opens the
+// file's type: the user would wait for a window that never comes. The desktop is asked
+// first which program it would use; no answer means none. Where it cannot be asked (no
+// xdg-utils, or no answer in time), the opener is left to try.
+bool desktopHasViewerFor(const QString &path) {
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+        return true;
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty())
+        return true;
+    constexpr int QueryTimeLimitMs = 5000;
+    QProcess query;
+    QEventLoop loop;
+    QObject::connect(&query, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&query, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(QueryTimeLimitMs, &loop, &QEventLoop::quit);
+    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"),
+                          QMimeDatabase().mimeTypeForFile(path).name()});
+    if (query.state() != QProcess::NotRunning)
+        loop.exec();
+    if (query.state() != QProcess::NotRunning) {
+        query.kill();
+        query.waitForFinished(1000);
+        return true;
+    }
+    if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
+        return true;
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+}
 
 struct SettingsTool {
     Desktop::SettingsPanel panel;
@@ -52,7 +85,7 @@ bool SystemDesktop::openProgramFile(const QString &path) {
         return canonical.startsWith(folder + QLatin1Char('/'));
     };
     if (canonical.isEmpty() || std::none_of(m_folders.begin(), m_folders.end(), inside) ||
-        QFileInfo(canonical).isExecutable())
+        QFileInfo(canonical).isExecutable() || !desktopHasViewerFor(canonical))
         return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(canonical));
 }

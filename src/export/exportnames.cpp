@@ -2,19 +2,23 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringView>
+#include <algorithm>
 
 namespace ExportNames {
 
 QString defaultName(const QString &title, const QString &extension, const QString &untitledStem) {
-    if (title.isEmpty() && !untitledStem.isEmpty())
-        return untitledStem + extension;
+    constexpr qsizetype TitleCharacters = 22;
+    // Counted in characters, not UTF-16 units, so a character outside the basic plane is
+    // never cut in half.
+    const QList<uint> characters = QStringView(title).toUcs4();
     QString stem;
-    for (const QChar c : title.left(22)) {
-        const char16_t u = c.unicode();
-        if ((u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z'))
-            stem.append(c);
+    for (qsizetype i = 0; i < std::min(characters.size(), TitleCharacters); ++i) {
+        const char32_t c = characters[i];
+        if (QChar::isLetterOrNumber(c))
+            stem.append(QString::fromUcs4(&c, 1));
     }
-    return stem + extension;
+    return (stem.isEmpty() ? untitledStem : stem) + extension;
 }
 
 QString nextPicturePath(const QString &imagesFolder, int from, int *number) {

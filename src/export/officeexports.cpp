@@ -94,7 +94,10 @@ void OfficeExports::word(WebView *view, const QString &templatePath, bool pdf) {
                                                 "OpenDocument (*.odt)");
     const QString extension = pdf ? QStringLiteral(".pdf") : QStringLiteral(".doc");
     const QString path =
-        m_steps.chooseFile(filter, ExportNames::defaultName(view->title(), extension),
+        m_steps.chooseFile(filter,
+                           ExportNames::defaultName(view->title(), extension,
+                                                    pdf ? QStringLiteral("PDFDocument")
+                                                        : QStringLiteral("WordDocument")),
                            pdf ? WordExport::wordCopyOf : nullptr);
     if (path.isEmpty())
         return m_steps.end();

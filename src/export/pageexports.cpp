@@ -123,7 +123,8 @@ void PageExports::archiveWithContent(WebView *view) {
     const QString filter =
         m_steps.caption(Captions::WebArchive) + QStringLiteral(" (*.mht *.mhtml)");
     const QString path =
-        m_steps.chooseFile(filter, ExportNames::defaultName(view->title(), QStringLiteral(".mht")));
+        m_steps.chooseFile(filter, ExportNames::defaultName(view->title(), QStringLiteral(".mht"),
+                                                            QStringLiteral("WebArchive")));
     if (path.isEmpty())
         return m_steps.end();
     QPointer<PageExports> self(this);

@@ -37,8 +37,8 @@ public:
 
     // The page the main window shows, as ADDURL adds it.
     struct Page {
-        QString title;       // PageTitle
-        QString address;     // CurrentURL
+        QString title;       // the current tab's title
+        QString address;     // the current tab's page address
         QString addressText; // what the address bar shows
         QString date;        // TodayText
     };

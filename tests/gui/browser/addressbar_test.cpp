@@ -38,7 +38,7 @@ TEST_F(Address, AWordAndEnterBecomesAWebAddress) {
     EXPECT_EQ(current()->calls(), QStringList{"navigate2 http://example"});
     EXPECT_EQ(tabs.caption(1), "Example");
     EXPECT_EQ(tabs.tabURL(1), "http://example");
-    EXPECT_EQ(state.currentURL, "http://example");
+    EXPECT_EQ(tabs.currentPage().address, "http://example");
     EXPECT_EQ(state.bookmarkAddress, "http://example");
     EXPECT_EQ(bar.history(), QStringList{"http://example"});
 }

@@ -82,11 +82,11 @@ protected:
 } // namespace
 
 TEST_F(OfficeExportsOnRealPages, AwkwardPagesEndInAGoodFileOrAClearMessage) {
-    // A title of punctuation only offers the extension alone, and still gives a document.
+    // A title of punctuation only offers the untitled name, and still gives a document.
     open("/punctuation", "<title>?!&lt;&gt; -- ...</title><p>Only punctuation above.</p>");
     expectWritten(exportTo("SAVE:WORDH", out.filePath("punctuation.doc")),
                   out.filePath("punctuation.doc"));
-    EXPECT_EQ(offered.last(), ".doc");
+    EXPECT_EQ(offered.last(), "WordDocument.doc");
 
     // A picture that does not load, and a name with spaces and letters beyond ASCII.
     open("/broken", "<title>Broken</title><p>Before</p><img src='/missing.png'><p>After</p>");

@@ -88,7 +88,7 @@ TEST_F(PageExportsTest, TheWebArchiveGoesWhereTheUserSaysAndOnlyAWrittenFileIsNa
 
     answer.clear(); // the dialog cancelled: nothing written, nothing said
     run(*w, "SAVE:HTML");
-    EXPECT_EQ(offered, QStringList{"berunsKontakt2.mht"});
+    EXPECT_EQ(offered, QStringList{"ÜberunsKontakt2.mht"});
     EXPECT_TRUE(notifier.messages.isEmpty());
 
     answer = path;

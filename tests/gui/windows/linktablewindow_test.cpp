@@ -1,3 +1,4 @@
+#include "desktop/systemdesktop.h"
 #include "filehelpers.h"
 #include "text/textfile.h"
 #include "windows/groupstrip.h"
@@ -8,6 +9,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <memory>
 
 // The link table window on real widgets over a program folder of its own.
@@ -218,4 +220,29 @@ TEST_F(LinkTableWindowTest, HelpOpensTheLanguagesDocumentOrSaysInItsLanguageWhyN
     EXPECT_EQ(desktop.opened, (QStringList{help, hilfe}));
     ASSERT_EQ(notifier.messages.size(), 2);
     EXPECT_TRUE(notifier.messages[1].contains("Die Datei konnte nicht geöffnet werden."));
+}
+
+TEST_F(LinkTableWindowTest, HelpOnADesktopWithNoPdfViewerSaysSoWithThePath) {
+    // The machine's own desktop, whose xdg-open runs but which has nothing set for PDFs:
+    // stand-in xdg-open and xdg-mime first on PATH keep what they were asked.
+    QTemporaryDir bin;
+    for (const QString name : {"xdg-open", "xdg-mime"}) {
+        putFile(bin.filePath(name),
+                "#!/bin/sh\necho \"$@\" >> '" + bin.filePath(name).toUtf8() + ".log'\n");
+        QFile::setPermissions(bin.filePath(name), QFile::ReadOwner | QFile::ExeOwner);
+    }
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", bin.path().toUtf8() + ':' + oldPath);
+    SystemDesktop system(folder);
+    LinkTableWindow window({registry, language, folder, notifier, system, state, [] { return 0; }},
+                           table, [this] { return page; });
+    window.show();
+    putFile(folder.path("Data/QuortGOTabEng.pdf"), "%PDF-1.4\n");
+    clickBar(window.toolBar(0), "HELP2");
+    qputenv("PATH", oldPath);
+    EXPECT_EQ(fileBytes(bin.filePath("xdg-mime.log")), "query default application/pdf\n");
+    EXPECT_FALSE(QFileInfo::exists(bin.filePath("xdg-open.log")));
+    ASSERT_EQ(notifier.messages.size(), 1);
+    EXPECT_TRUE(notifier.messages[0].contains("The file could not be opened.\n" +
+                                              folder.path("Data/QuortGOTabEng.pdf")));
 }

@@ -5,17 +5,31 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(ExportNames, TheTitlesFirst22CharactersGiveItsAsciiLettersAndDigits) {
-    EXPECT_EQ(ExportNames::defaultName(QStringLiteral("Über uns – Kontakt (2)"), ".doc"),
-              "berunsKontakt2.doc");
+TEST(ExportNames, TheTitlesFirst22CharactersGiveItsLettersAndDigitsInAnyScript) {
+    EXPECT_EQ(ExportNames::defaultName(QStringLiteral("Über uns – Kontakt (2)"), ".doc", "W"),
+              "ÜberunsKontakt2.doc");
     // Only the first 22 characters count, whatever survives of them.
-    EXPECT_EQ(ExportNames::defaultName(QStringLiteral("abcdefghij klmnopqrst uvwxyz"), ".mht"),
+    EXPECT_EQ(ExportNames::defaultName(QStringLiteral("abcdefghij klmnopqrst uvwxyz"), ".mht", "W"),
               "abcdefghijklmnopqrst.mht");
-    EXPECT_EQ(ExportNames::defaultName(QStringLiteral("!!! ??? ..."), ".pdf"), ".pdf");
-    // An untitled page: the fixed stem where the export has one, else the extension alone.
+    EXPECT_EQ(ExportNames::defaultName(QStringLiteral("Новости: главное за день"), ".doc", "W"),
+              "Новостиглавноезаде.doc");
+    EXPECT_EQ(ExportNames::defaultName(QStringLiteral("Ειδήσεις / Αθήνα 2026"), ".pdf", "W"),
+              "ΕιδήσειςΑθήνα2026.pdf");
+    EXPECT_EQ(ExportNames::defaultName(QStringLiteral("ニュース・天気（東京）"), ".xls", "W"),
+              "ニュース天気東京.xls");
+    // A character beyond the basic plane counts once and is kept whole.
+    EXPECT_EQ(ExportNames::defaultName(QStringLiteral("𠮷野家 ../.."), ".ppt", "W"), "𠮷野家.ppt");
+}
+
+TEST(ExportNames, WhenNothingIsLeftTheExportsUntitledStemNamesTheFile) {
+    // Never a bare extension: on Linux that is a hidden file the user would not find.
+    EXPECT_EQ(ExportNames::defaultName(QStringLiteral("!!! ??? ..."), ".pdf", "PDFDocument"),
+              "PDFDocument.pdf");
+    EXPECT_EQ(ExportNames::defaultName(QStringLiteral("../.hidden/"), ".doc", "WordDocument"),
+              "hidden.doc");
     EXPECT_EQ(ExportNames::defaultName({}, ".xls", "ExcelDocument"), "ExcelDocument.xls");
-    EXPECT_EQ(ExportNames::defaultName({}, ".doc"), ".doc");
-    EXPECT_EQ(ExportNames::defaultName(QStringLiteral("..."), ".ppt", "PPTDocument"), ".ppt");
+    EXPECT_EQ(ExportNames::defaultName(QStringLiteral("..."), ".ppt", "PPTDocument"),
+              "PPTDocument.ppt");
 }
 
 TEST(ExportNames, PicturesTakeTheNextFreeNumberAndNeverOverwrite) {
