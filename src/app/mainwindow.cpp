@@ -20,6 +20,7 @@
 #include "commandbar/floatingbars.h"
 #include "commandbar/imagelist.h"
 #include "commandbar/maincommandbars.h"
+#include "commandbar/maincommandtable.h"
 #include "commandbar/mainimages.h"
 #include "desktop/systemdesktop.h"
 #include "dispatch/maindispatcher.h"
@@ -167,11 +168,13 @@ bool MainWindow::load(const QString &startAddress) {
     m_state.settings = SettingsFile(m_files.settingsFile()).read(m_layout->screenSizeInTwips());
 
     m_state.barsShown = true;
-    m_registry->item(QStringLiteral("FILE:FLOATING")).setChecked(m_state.options.autoHideBars != 0);
-    static const char *const StyleItems[] = {"FILE:SYSTEM", "FILE:OFFICE", "FILE:MONEY", "FILE:XP"};
+    m_registry->item(QLatin1String(MainCommandTable::keyOf(CommandAction::FloatingBars)))
+        .setChecked(m_state.options.autoHideBars != 0);
     const int style = m_state.options.selectedBarStyle;
     if (style >= 0 && style <= 3)
-        m_registry->item(QLatin1String(StyleItems[style])).setChecked(true);
+        m_registry
+            ->item(QLatin1String(MainCommandTable::keyOf(MainCommandTable::styleAction(style))))
+            .setChecked(true);
 
     m_addressBar->appendHistory(HistoryFile(m_files.historyFile()).read());
 
@@ -182,7 +185,8 @@ bool MainWindow::load(const QString &startAddress) {
     // last button whole.
     m_bars->toolbar(2)->setContentsMargins(0, 0, m_twips.toPixels(150), 0);
     m_bars->setBarStyle(style);
-    m_registry->item(QStringLiteral("FAVORITE")).setEnabled(false);
+    m_registry->item(QLatin1String(MainCommandTable::keyOf(CommandAction::LinkTable)))
+        .setEnabled(false);
 
     m_layout->placeWindow();
     for (WebView *view : m_tabs->views()) {
