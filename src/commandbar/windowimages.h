@@ -13,7 +13,7 @@ namespace WindowImages {
 
 ImageList forWindow(WindowBars::Window window, const ProgramFolder &folder);
 
-// A picture of the main image list by its key ("HELP", "SAVE"); an empty icon when the key
+// A picture of the main image list by its key (HELP, DOCUMENTSAVE); an empty icon when the key
 // is unknown or its files are missing.
 QIcon mainPicture(const ProgramFolder &folder, const char *key);
 
