@@ -3,6 +3,7 @@
 #include "app/mainmessages.h"
 #include "commandbar/commandbutton.h"
 #include "commandbar/commandregistry.h"
+#include "commandbar/maincommandtable.h"
 #include "core/programfiles.h"
 #include "core/programstate.h"
 #include "linktable/linktable.h"
@@ -16,7 +17,8 @@ void run(LinkTable &linkTable, ProgramState &state, const ProgramFiles &files,
         messages.writeFailure(titles);
     state.wordTemplatePath = files.folder().path(QStringLiteral("Data/Template.Doc"));
     state.wordTemplateHPath = files.folder().path(QStringLiteral("Data/TemplateH.Doc"));
-    registry.item(QStringLiteral("FAVORITE")).setEnabled(true);
+    registry.item(QLatin1String(MainCommandTable::keyOf(CommandAction::LinkTable)))
+        .setEnabled(true);
     if (const TranslationLanguage *mine =
             state.language.findTranslationCode(state.settings.myLanguage)) {
         if (CommandButton *item =

@@ -3,7 +3,7 @@
 #include "browser/addressbar.h"
 #include "browser/findbar.h"
 #include "commandbar/maincommandbars.h"
-#include "commandbar/mainshortcuttable.h"
+#include "commandbar/maincommandtable.h"
 
 #include <QLineEdit>
 #include <QShortcut>
@@ -12,16 +12,19 @@ namespace MainShortcuts {
 
 void install(QWidget &window, FindBar &findBar, AddressBar &addressBar, MainCommandBars &bars,
              std::function<void()> spreadOverScreen) {
-    for (const MainShortcut *entry = MainShortcutTable::begin(); entry != MainShortcutTable::end();
-         ++entry) {
-        auto *shortcut = new QShortcut(QKeySequence(entry->keys), &window);
-        const MainShortcut command = *entry;
-        QObject::connect(shortcut, &QShortcut::activated, &bars, [&bars, &findBar, command] {
-            if (command.findBarFirst && findBar.isVisible())
-                findBar.close();
-            else
-                bars.choose(command.barIndex, QLatin1String(command.command));
-        });
+    for (const MainCommandTable::Command &command : MainCommandTable::commands()) {
+        for (const QKeyCombination keys : command.keys) {
+            if (!MainCommandTable::isGiven(keys))
+                continue;
+            auto *shortcut = new QShortcut(QKeySequence(keys), &window);
+            const MainCommandTable::Command *chosen = &command;
+            QObject::connect(shortcut, &QShortcut::activated, &bars, [&bars, &findBar, chosen] {
+                if (chosen->findBarFirst && findBar.isVisible())
+                    findBar.close();
+                else
+                    bars.choose(chosen->bar->element, QLatin1String(chosen->key));
+            });
+        }
     }
     auto *f12 = new QShortcut(QKeySequence(Qt::Key_F12), &window);
     QObject::connect(f12, &QShortcut::activated, &window, std::move(spreadOverScreen));

@@ -20,6 +20,7 @@
 #include "commandbar/floatingbars.h"
 #include "commandbar/imagelist.h"
 #include "commandbar/maincommandbars.h"
+#include "commandbar/maincommandtable.h"
 #include "commandbar/mainimages.h"
 #include "desktop/systemdesktop.h"
 #include "dispatch/maindispatcher.h"
@@ -140,6 +141,15 @@ void MainWindow::onViewCreated(int /*index*/, WebView *view) {
     view->setPropertyTexts(MainWindowTexts::propertyTexts(m_state.language));
 }
 
+namespace {
+
+// The button of the command that does action.
+CommandButton &buttonOf(const CommandRegistry &registry, CommandAction action) {
+    return registry.item(QLatin1String(MainCommandTable::keyOf(action)));
+}
+
+} // namespace
+
 bool MainWindow::load(const QString &startAddress) {
     // Values fixed for the run; TodayText is set when the state is made.
     m_state.pictureCounter = 0;
@@ -166,11 +176,11 @@ bool MainWindow::load(const QString &startAddress) {
     m_state.settings = SettingsFile(m_files.settingsFile()).read(m_layout->screenSizeInTwips());
 
     m_state.barsShown = true;
-    m_registry->item(QStringLiteral("FILE:FLOATING")).setChecked(m_state.options.autoHideBars != 0);
-    static const char *const StyleItems[] = {"FILE:SYSTEM", "FILE:OFFICE", "FILE:MONEY", "FILE:XP"};
+    buttonOf(*m_registry, CommandAction::FloatingBars)
+        .setChecked(m_state.options.autoHideBars != 0);
     const int style = m_state.options.selectedBarStyle;
     if (style >= 0 && style <= 3)
-        m_registry->item(QLatin1String(StyleItems[style])).setChecked(true);
+        buttonOf(*m_registry, MainCommandTable::styleAction(style)).setChecked(true);
 
     m_addressBar->appendHistory(HistoryFile(m_files.historyFile()).read());
 
@@ -181,7 +191,7 @@ bool MainWindow::load(const QString &startAddress) {
     // last button whole.
     m_bars->toolbar(2)->setContentsMargins(0, 0, m_twips.toPixels(150), 0);
     m_bars->setBarStyle(style);
-    m_registry->item(QStringLiteral("FAVORITE")).setEnabled(false);
+    buttonOf(*m_registry, CommandAction::LinkTable).setEnabled(false);
 
     m_layout->placeWindow();
     for (WebView *view : m_tabs->views()) {

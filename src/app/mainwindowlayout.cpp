@@ -10,6 +10,7 @@
 #include "commandbar/commandbutton.h"
 #include "commandbar/commandregistry.h"
 #include "commandbar/maincommandbars.h"
+#include "commandbar/maincommandtable.h"
 #include "core/programstate.h"
 #include "desktop/twips.h"
 
@@ -80,7 +81,8 @@ void MainWindowLayout::layoutStep() {
     }
     const int tabWidth = twips.toPixels(r.tabStripWidth);
     if (tabWidth != m_parts.tabStrip.stripWidth()) {
-        m_parts.registry.item(QStringLiteral("NIL4")).setPanelWidth(tabWidth);
+        m_parts.registry.item(QLatin1String(MainCommandTable::TabStripPanel))
+            .setPanelWidth(tabWidth);
         m_parts.tabStrip.setStripWidth(tabWidth);
     }
     m_parts.addressBar.setGeometry(toPixels(twips, r.addressBar));

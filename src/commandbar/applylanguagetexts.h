@@ -1,8 +1,5 @@
 #pragma once
 
-#include "commandbar/tableview.h"
-#include "core/languagesettings.h"
-
 #include <QString>
 #include <functional>
 
@@ -12,37 +9,16 @@ class LinkTitles;
 struct ProgramState;
 
 // ApplyLanguageTexts: the captions and tooltips of the current language onto
-// the buttons, by CommandKey, and the few other controls that show a text.
+// the buttons, as the command tables give them, and the few other controls that show a
+// text.
 namespace LanguageTexts {
-
-enum class Window { Main, LanguageEditor, InputDialog };
-enum class Property { Caption, ToolTip };
-enum class Source {
-    Caption,          // CaptionTable slot `caption`
-    Setting,          // the LanguageSettings member `setting`
-    LanguageFileName, // "trans_" + CurrentLanguage in proper case + ".txt" (EDIT:TXT)
-};
-
-// One row of the table of texts.
-struct Text {
-    Window window;
-    const char *key;
-    Property property;
-    Source source;
-    int caption;                        // Source::Caption
-    QString LanguageSettings::*setting; // Source::Setting
-    const char *settingKey;             // its key in the language file, for reading
-};
-
-// The table, in the order applied.
-TableView<Text> table();
 
 // What the operation reaches besides the main window's buttons. The windows and controls
 // are built by other parts of the program; whatever is not given here is left alone.
 struct Targets {
     // Load the language editor / the input dialog (hidden) when it is not loaded yet, so
-    // that its buttons (EXIT3, SAVE5 / OKYES, OKNO) exist. Called once per application,
-    // before the window's first row. Without one, that window's rows are skipped.
+    // that its buttons exist. Called once per application, before the window's texts.
+    // Without one, that window's texts are skipped.
     std::function<void()> loadLanguageEditor;
     std::function<void()> loadInputDialog;
     // The main window's move buttons cmdMove and cmdMoveL: tooltip caption 215.
@@ -56,10 +32,8 @@ struct Targets {
     LinkTitles *linkTitles = nullptr;
 };
 
-// The text a row gives in the current language.
-QString textOf(const Text &row, const LanguageFile &language, const QString &currentLanguage);
-
-// ApplyLanguageTexts: every row of the table in order, then the other controls. Texts are
+// ApplyLanguageTexts: the texts the command table gives the main window's buttons, then
+// those of the language editor and the input dialog, then the other controls. Texts are
 // used as stored; an empty caption slot gives an empty text. A key that is not in the
 // ButtonsCollection stops the operation with std::out_of_range (naming the key); the rows
 // before it stay applied.

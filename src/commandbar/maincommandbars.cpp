@@ -2,16 +2,10 @@
 
 #include "commandbarpresenter.h"
 #include "commandregistry.h"
-#include "mainshortcuttable.h"
 
+#include <QAction>
 #include <QMenu>
 #include <QToolBar>
-
-namespace {
-
-const char *const ToolbarBars[] = {"STANDARD0", "STANDARD1", "STANDARD2"};
-
-} // namespace
 
 MainCommandBars::MainCommandBars(CommandRegistry &registry, ImageList &images, QObject *parent)
     : QObject(parent)
@@ -30,12 +24,32 @@ void MainCommandBars::build(const LanguageFile &language, const ProgramFolder &f
     m_set = MainCommands::BuildMainCommandSet(m_registry, m_images, language, folder, tabStrip,
                                               tabPanelWidthPx);
     MainCommands::BuildMainBars(m_registry, language, m_set);
-    for (int element = 0; element < ToolbarCount; ++element) {
-        const CommandBar *bar = m_registry.bar(QString::fromLatin1(ToolbarBars[element]));
+    for (const MainCommandTable::Bar *table : MainCommandTable::bars()) {
+        const int element = table->element;
+        if (element < 0 || element >= ToolbarCount)
+            continue;
+        const CommandBar *bar = m_registry.bar(QLatin1String(table->key));
         m_toolbars[element] = m_presenter->createToolBar(*bar, element, MenuIndex);
         m_toolbars[element]->setObjectName(QStringLiteral("cmdBar%1").arg(element));
     }
-    MainShortcutTable::showInMenus(m_registry, *m_presenter);
+    showKeysInMenus();
+}
+
+void MainCommandBars::showKeysInMenus() {
+    for (const MainCommandTable::Command &command : MainCommandTable::commands()) {
+        const CommandButton *button = m_registry.find(QLatin1String(command.key));
+        if (command.bar->element != MenuIndex || !button ||
+            !MainCommandTable::isGiven(command.keys[0]))
+            continue;
+        for (QAction *action : m_presenter->actionsOf(button)) {
+            if (!qobject_cast<QMenu *>(action->parent()))
+                continue;
+            action->setShortcut(command.keys[0]);
+            // Active only while its own menu has the focus, so it never competes with the
+            // window's shortcut.
+            action->setShortcutContext(Qt::WidgetShortcut);
+        }
+    }
 }
 
 QToolBar *MainCommandBars::toolbar(int element) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "maincommandset.h"
+#include "maincommandtable.h"
 
 #include <QObject>
 #include <QPointer>
@@ -19,16 +20,17 @@ class QWidget;
 // registry and shows them as the three toolbars of cmdBar elements 0, 1 and 2 (STANDARD0,
 // STANDARD1 with the tab strip, STANDARD2) with the seven drop-down menus (SAVE, EDIT,
 // FILE, NAVIGATE, TTS, SPEAK, LANG). Every click arrives at buttonClick: toolbar buttons
-// with their element's index, menu items with index 3. Menu items show the keys of
-// MainShortcutTable.
+// with their element's index, menu items with index 3. Menu items show the keys the command
+// table gives their commands.
 class MainCommandBars : public QObject {
     Q_OBJECT
 
 public:
     static constexpr int ToolbarCount = 3;
-    static constexpr int MenuIndex = 3; // the element that shows all drop-down menus
+    // The element that shows all drop-down menus.
+    static constexpr int MenuIndex = MainCommandTable::MenuElement;
     // Not an element: the keys of the commands that only the keyboard gives.
-    static constexpr int KeyboardIndex = 4;
+    static constexpr int KeyboardIndex = MainCommandTable::KeyboardElement;
 
     MainCommandBars(CommandRegistry &registry, ImageList &images, QObject *parent = nullptr);
     ~MainCommandBars() override;
@@ -64,6 +66,10 @@ Q_SIGNALS:
     void menuClosed(int barIndex);
 
 private:
+    // Each menu item whose command has a key shows it, in Qt's own key names. Shown only:
+    // the window's shortcut gives the command, as the menu item's click does.
+    void showKeysInMenus();
+
     CommandRegistry &m_registry;
     ImageList &m_images;
     CommandBarPresenter *m_presenter;

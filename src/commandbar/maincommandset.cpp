@@ -104,12 +104,14 @@ MainCommandSet BuildMainCommandSet(CommandRegistry &registry, ImageList &images,
     MainCommandSet set;
 
     // The fixed buttons first, so a generated item can never take a fixed key.
-    for (const CommandEntry &entry : MainCommandTable::entries()) {
+    for (const MainCommandTable::Command &command : MainCommandTable::commands()) {
+        if (!MainCommandTable::isButton(command))
+            continue;
         CommandButton *button =
-            buttons.add(QString::fromLatin1(entry.key), entry.icon, entry.style);
-        button->setShowDropDown(entry.showDropDown);
+            buttons.add(QString::fromLatin1(command.key), command.picture, command.style);
+        button->setShowDropDown(MainCommandTable::dropsDown(command));
     }
-    CommandButton &panel = buttons.item(QStringLiteral("NIL4"));
+    CommandButton &panel = buttons.item(QLatin1String(MainCommandTable::TabStripPanel));
     panel.setPanelWidth(tabPanelWidth);
     panel.setPanelWidget(tabStrip);
 
@@ -138,9 +140,10 @@ MainCommandSet BuildMainCommandSet(CommandRegistry &registry, ImageList &images,
 
 void BuildMainBars(CommandRegistry &registry, const LanguageFile &language,
                    const MainCommandSet &set) {
+    using namespace MainCommandTable;
     BarsCollection &bars = registry.bars();
-    for (const char *key : MainCommandTable::barKeys())
-        bars.add(QString::fromLatin1(key));
+    for (const Bar *bar : MainCommandTable::bars())
+        bars.add(QString::fromLatin1(bar->key));
 
     // The generated items; each key once, however many rows or files gave it.
     auto addOnce = [&](CommandBar &bar, const QString &key) {
@@ -148,26 +151,28 @@ void BuildMainBars(CommandRegistry &registry, const LanguageFile &language,
         if (!bar.buttons().contains(button))
             bar.add(button);
     };
-    CommandBar &translate = bars.item(QStringLiteral("TTS"));
-    CommandBar &myLanguage = bars.item(QStringLiteral("SPEAK"));
+    CommandBar &translate = bars.item(QLatin1String(TranslateMenu.key));
+    CommandBar &myLanguage = bars.item(QLatin1String(MyLanguageMenu.key));
     for (int row = 0; row <= language.lastTranslationRow(); ++row) {
         const QString name = language.translationRow(row).name;
         addOnce(translate, translateLanguageKey(name));
         addOnce(myLanguage, myLanguageKey(name));
     }
-    CommandBar &languages = bars.item(QStringLiteral("LANG"));
+    CommandBar &languages = bars.item(QLatin1String(LanguageMenu.key));
     for (const QString &name : set.installedLanguages)
         addOnce(languages, languageKey(name));
 
-    for (const CommandEntry &entry : MainCommandTable::entries()) {
-        if (entry.bar)
-            bars.item(QString::fromLatin1(entry.bar))
-                .add(registry.button(QString::fromLatin1(entry.key)));
+    for (const Command &command : commands()) {
+        if (command.bar->key)
+            bars.item(QLatin1String(command.bar->key))
+                .add(registry.button(QLatin1String(command.key)));
     }
 
-    for (const char *key : MainCommandTable::menuKeys()) {
-        const QString menu = QString::fromLatin1(key);
-        registry.item(menu).setBar(&bars.item(menu));
+    for (const Bar *bar : MainCommandTable::bars()) {
+        if (bar->element == MenuElement) {
+            const QString menu = QLatin1String(bar->key);
+            registry.item(menu).setBar(&bars.item(menu));
+        }
     }
 }
 

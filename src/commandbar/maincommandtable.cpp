@@ -1,147 +1,213 @@
 #include "maincommandtable.h"
 
+#include <QString>
+
+namespace MainCommandTable {
 namespace {
 
+using A = CommandAction;
+using S = LanguageSettings;
 constexpr ButtonStyle Plain = ButtonStyle::Plain;
 constexpr ButtonStyle Separator = ButtonStyle::Separator;
-constexpr ButtonStyle Panel = ButtonStyle::Panel;
 constexpr ButtonStyle Check = ButtonStyle::Check;
 constexpr ButtonStyle Option = ButtonStyle::Option;
-constexpr bool DropDown = true;
-constexpr const char *OtherWindow = nullptr;
+constexpr CommandText NoText = CommandText::none();
+
+constexpr CommandText tip(int caption) {
+    return CommandText::toolTipOf(caption);
+}
+constexpr CommandText tip(QString S::*setting) {
+    return CommandText::toolTipOf(setting);
+}
+constexpr CommandText cap(int caption) {
+    return CommandText::captionOf(caption);
+}
+
+constexpr QKeyCombination Ctrl(Qt::Key key) {
+    return Qt::CTRL | key;
+}
+constexpr QKeyCombination Alt(Qt::Key key) {
+    return Qt::ALT | key;
+}
+constexpr QKeyCombination CtrlShift(Qt::Key key) {
+    return Qt::CTRL | Qt::SHIFT | key;
+}
 
 // The command table, row for row.
-const CommandEntry Entries[] = {
-    // bar          key                        icon  style      ShowDropDown
-    {"STANDARD0", "EXIT0", 0, Plain, false},
-    {"STANDARD0", "SEP13", -1, Separator, false},
-    {"STANDARD0", "BACK", 1, Plain, false},
-    {"STANDARD0", "NEXT", 2, Plain, false},
-    {"STANDARD0", "SEP10", -1, Separator, false},
-    {"STANDARD0", "PRINT", 5, Plain, false},
-    {"STANDARD0", "FAVORITE", 8, Plain, false},
-    {"STANDARD0", "TORVELLO", 19, Plain, false},
-    {"STANDARD0", "SEP11", -1, Separator, false},
-    {"STANDARD0", "EDIT", 7, Plain, DropDown},
-    {"STANDARD0", "SAVE", 6, Plain, DropDown},
-    {"STANDARD0", "FILE", 81, Plain, DropDown},
-    {"STANDARD0", "LANG", 105, Plain, DropDown},
-    {"STANDARD0", "SEP4", -1, Separator, false},
-    {"STANDARD0", "TTS", 133, Plain, DropDown},
-    {"STANDARD0", "SPEAK", 132, Plain, DropDown},
-    {"STANDARD0", "SEP5", -1, Separator, false},
-    {"STANDARD0", "NAVIGATE", 73, Plain, DropDown},
+const Command Commands[] = {
+    // bar, key, picture, style, text, action, keys
+    {&Standard0, "EXIT0", 0, Plain, tip(32), A::Exit},
+    {&Standard0, Separator13, -1, Separator, NoText},
+    {&Standard0, "BACK", 1, Plain, tip(123), A::GoBack},
+    {&Standard0, "NEXT", 2, Plain, tip(124), A::GoForward},
+    {&Standard0, Separator10, -1, Separator, NoText},
+    {&Standard0, "PRINT", 5, Plain, tip(43), A::Print},
+    {&Standard0, "FAVORITE", 8, Plain, tip(130), A::LinkTable},
+    {&Standard0, "TORVELLO", 19, Plain, tip(196), A::About},
+    {&Standard0, "SEP11", -1, Separator, NoText},
+    {&Standard0, EditMenu.key, 7, Plain, tip(129)},
+    {&Standard0, SaveMenu.key, 6, Plain, tip(128)},
+    {&Standard0, FileMenu.key, 81, Plain, tip(131)},
+    {&Standard0, LanguageMenu.key, 105, Plain, tip(194)},
+    {&Standard0, Separator4, -1, Separator, NoText},
+    {&Standard0, TranslateMenu.key, 133, Plain, tip(222)},
+    {&Standard0, MyLanguageMenu.key, 132, Plain, tip(221)},
+    {&Standard0, Separator5, -1, Separator, NoText},
+    {&Standard0, NavigateMenu.key, 73, Plain, tip(134)},
 
-    // NIL4 hosts the tab strip; its width and widget are set when the set is built.
-    {"STANDARD1", "NIL4", -1, Panel, false},
+    // Its width and widget are set when the set is built.
+    {&Standard1, TabStripPanel, -1, ButtonStyle::Panel, NoText},
 
-    {"STANDARD2", "GOOGLE", 13, Plain, false},
-    {"STANDARD2", "SOCIAL", 124, Plain, false},
-    {"STANDARD2", "EBAY", 125, Plain, false},
-    {"STANDARD2", "WIKI", 122, Plain, false},
-    {"STANDARD2", "MAP", 123, Plain, false},
-    {"STANDARD2", "SEP14", -1, Separator, false},
-    {"STANDARD2", "MIN", 22, Plain, false},
-    {"STANDARD2", "EXIT2", 0, Plain, false},
+    {&Standard2, "GOOGLE", 13, Plain, tip(&S::searchDescr), A::Search},
+    {&Standard2, "SOCIAL", 124, Plain, tip(&S::socialDescr), A::Social},
+    {&Standard2, "EBAY", 125, Plain, tip(&S::ecommerceDescr), A::Ecommerce},
+    {&Standard2, "WIKI", 122, Plain, tip(&S::dictionaryDescr), A::Dictionary},
+    {&Standard2, "MAP", 123, Plain, tip(&S::mapDescr), A::Map},
+    {&Standard2, "SEP14", -1, Separator, NoText},
+    {&Standard2, "MIN", 22, Plain, tip(60), A::Minimise},
+    {&Standard2, "EXIT2", 0, Plain, tip(32), A::Exit},
 
-    {"SAVE", "SAVE:HTML", 26, Plain, false},
-    {"SAVE", "SAVE:WORDH", 27, Plain, false},
-    {"SAVE", "SAVE:WORDV", 28, Plain, false},
-    {"SAVE", "SAVE:EXCEL", 29, Plain, false},
-    {"SAVE", "SAVE:PPT", 30, Plain, false},
-    {"SAVE", "SAVE:PDF", 32, Plain, false},
+    {&SaveMenu, "SAVE:HTML", 26, Plain, cap(145), A::PageExport},
+    {&SaveMenu, "SAVE:WORDH", 27, Plain, cap(146), A::PageExport},
+    {&SaveMenu, "SAVE:WORDV", 28, Plain, cap(147), A::PageExport},
+    {&SaveMenu, "SAVE:EXCEL", 29, Plain, cap(148), A::PageExport},
+    {&SaveMenu, "SAVE:PPT", 30, Plain, cap(149), A::PageExport},
+    {&SaveMenu, "SAVE:PDF", 32, Plain, cap(206), A::PageExport},
 
-    {"EDIT", "EDIT:STOP", 3, Plain, false},
-    {"EDIT", "EDIT:TXT", 66, Plain, false},
-    {"EDIT", "EDIT:TXT:SEPARATOR", -1, Separator, false},
-    {"EDIT", "EDIT:CUT", 61, Plain, false},
-    {"EDIT", "EDIT:COPY", 62, Plain, false},
-    {"EDIT", "EDIT:PASTE", 63, Plain, false},
-    {"EDIT", "EDIT:DELETE", 68, Plain, false},
-    {"EDIT", "EDIT:SELECT", 67, Plain, false},
-    {"EDIT", "EDIT:SELECT:SEPARATOR", -1, Separator, false},
-    {"EDIT", "EDIT:PAGESET", 58, Plain, false},
-    {"EDIT", "EDIT:PREVIEW", 59, Plain, false},
-    {"EDIT", "EDIT:PRINT", 60, Plain, false},
-    {"EDIT", "EDIT:PROPERTIES", 79, Plain, false},
-    {"EDIT", "EDIT:FINDDOC", 64, Plain, false},
-    {"EDIT", "EDIT:VIEW:SEPARATOR", -1, Separator, false},
-    {"EDIT", "EDIT:VIEW", 69, Plain, false},
-    {"EDIT", "EDIT:PICTURE", 78, Plain, false},
-    {"EDIT", "EDIT:TRANS", 80, Plain, false},
-    {"EDIT", "EDIT:EXIT:SEPARATOR", -1, Separator, false},
-    {"EDIT", "EDIT:EXIT", 0, Plain, false},
+    {&EditMenu, "EDIT:STOP", 3, Plain, cap(125), A::Stop, {Qt::Key_Escape}, true},
+    {&EditMenu, "EDIT:TXT", 66, Plain, CommandText::languageFileName(), A::SpeakFile},
+    {&EditMenu, "EDIT:TXT:SEPARATOR", -1, Separator, NoText},
+    {&EditMenu, "EDIT:CUT", 61, Plain, cap(157), A::Cut},
+    {&EditMenu, "EDIT:COPY", 62, Plain, cap(158), A::Copy},
+    {&EditMenu, "EDIT:PASTE", 63, Plain, cap(159), A::Paste},
+    {&EditMenu, "EDIT:DELETE", 68, Plain, cap(18), A::DeleteSelection},
+    {&EditMenu, "EDIT:SELECT", 67, Plain, cap(23), A::SelectAll},
+    {&EditMenu, "EDIT:SELECT:SEPARATOR", -1, Separator, NoText},
+    {&EditMenu, "EDIT:PAGESET", 58, Plain, cap(41), A::PageSetup},
+    {&EditMenu, "EDIT:PREVIEW", 59, Plain, cap(42), A::PrintPreview},
+    {&EditMenu, "EDIT:PRINT", 60, Plain, cap(43), A::Print, {Ctrl(Qt::Key_P)}},
+    {&EditMenu, "EDIT:PROPERTIES", 79, Plain, cap(177), A::Properties},
+    {&EditMenu, "EDIT:FINDDOC", 64, Plain, cap(166), A::Find, {Ctrl(Qt::Key_F)}},
+    {&EditMenu, "EDIT:VIEW:SEPARATOR", -1, Separator, NoText},
+    {&EditMenu, "EDIT:VIEW", 69, Plain, cap(35), A::ViewSource},
+    {&EditMenu, "EDIT:PICTURE", 78, Plain, cap(176), A::PageExport},
+    {&EditMenu, "EDIT:TRANS", 80, Plain, cap(189), A::Translator},
+    {&EditMenu, "EDIT:EXIT:SEPARATOR", -1, Separator, NoText},
+    {&EditMenu, "EDIT:EXIT", 0, Plain, cap(1), A::Exit, {Ctrl(Qt::Key_Q)}},
 
-    // FILE:SYSTEM, FILE:OFFICE, FILE:XP and FILE:MONEY are one option group (bar styles
-    // 0, 1, 3 and 2).
-    {"FILE", "FILE:STYLE:SEPARATOR", -1, Separator, false},
-    {"FILE", "FILE:SYSTEM", 58, Option, false},
-    {"FILE", "FILE:OFFICE", 9, Option, false},
-    {"FILE", "FILE:XP", 75, Option, false},
-    {"FILE", "FILE:MONEY", 76, Option, false},
-    {"FILE", "FILE:FLOATING:SEPARATOR", -1, Separator, false},
-    {"FILE", "FILE:FLOATING", 72, Check, false},
-    {"FILE", "FILE:FISH:SEPARATOR", -1, Separator, false},
-    {"FILE", "FILE:EXPLORER", 46, Plain, false},
-    {"FILE", "FILE:SECURITY", 48, Plain, false},
-    {"FILE", "FILE:VOLUME", 37, Plain, false},
-    {"FILE", "FILE:INTERNET", 47, Plain, false},
-    {"FILE", "FILE:INTERNET:SEPARATOR", -1, Separator, false},
-    {"FILE", "FILE:TORVELLO", 19, Plain, false},
-    {"FILE", "FILE:HELP", 77, Plain, false},
+    // The four styles are one option group.
+    {&FileMenu, "FILE:STYLE:SEPARATOR", -1, Separator, NoText},
+    {&FileMenu, "FILE:SYSTEM", 58, Option, cap(180), A::StyleSystem},
+    {&FileMenu, "FILE:OFFICE", 9, Option, cap(172), A::StyleOffice},
+    {&FileMenu, "FILE:XP", 75, Option, cap(173), A::StyleXp},
+    {&FileMenu, "FILE:MONEY", 76, Option, cap(174), A::StyleMoney},
+    {&FileMenu, "FILE:FLOATING:SEPARATOR", -1, Separator, NoText},
+    {&FileMenu, "FILE:FLOATING", 72, Check, cap(38), A::FloatingBars},
+    {&FileMenu, "FILE:FISH:SEPARATOR", -1, Separator, NoText},
+    {&FileMenu, "FILE:EXPLORER", 46, Plain, cap(160), A::Explorer},
+    {&FileMenu, "FILE:SECURITY", 48, Plain, cap(162), A::SecuritySettings},
+    {&FileMenu, "FILE:VOLUME", 37, Plain, cap(97), A::SoundSettings},
+    {&FileMenu, "FILE:INTERNET", 47, Plain, cap(161), A::InternetSettings},
+    {&FileMenu, "FILE:INTERNET:SEPARATOR", -1, Separator, NoText},
+    {&FileMenu, "FILE:TORVELLO", 19, Plain, cap(138), A::About},
+    {&FileMenu, "FILE:HELP", 77, Plain, cap(175), A::Help},
 
-    {"NAVIGATE", "NAVIGATE:PICK", 15, Plain, false},
-    {"NAVIGATE", "NAVIGATE:GO", 71, Plain, false},
-    {"NAVIGATE", "NAVIGATE:GO:SEPARATOR", -1, Separator, false},
-    {"NAVIGATE", "NAVIGATE:BACK", 1, Plain, false},
-    {"NAVIGATE", "NAVIGATE:REFRESH", 4, Plain, false},
-    {"NAVIGATE", "NAVIGATE:NEXT", 2, Plain, false},
-    {"NAVIGATE", "NAVIGATE:HOME:SEPARATOR", -1, Separator, false},
-    {"NAVIGATE", "NAVIGATE:PICKHOME", 83, Plain, false},
-    {"NAVIGATE", "NAVIGATE:HOME", 16, Plain, false},
+    {&NavigateMenu, "NAVIGATE:PICK", 15, Plain, cap(170), A::PickBookmark, {Ctrl(Qt::Key_D)}},
+    {&NavigateMenu, "NAVIGATE:GO", 71, Plain, cap(169), A::GoBookmark},
+    {&NavigateMenu, "NAVIGATE:GO:SEPARATOR", -1, Separator, NoText},
+    {&NavigateMenu, "NAVIGATE:BACK", 1, Plain, cap(2), A::GoBack, {Alt(Qt::Key_Left)}},
+    {&NavigateMenu,
+     "NAVIGATE:REFRESH",
+     4,
+     Plain,
+     cap(126),
+     A::Refresh,
+     {Qt::Key_F5, Ctrl(Qt::Key_R)}},
+    {&NavigateMenu, "NAVIGATE:NEXT", 2, Plain, cap(3), A::GoForward, {Alt(Qt::Key_Right)}},
+    {&NavigateMenu, "NAVIGATE:HOME:SEPARATOR", -1, Separator, NoText},
+    {&NavigateMenu, "NAVIGATE:PICKHOME", 83, Plain, cap(135), A::PickHome},
+    {&NavigateMenu, "NAVIGATE:HOME", 16, Plain, cap(63), A::Home, {Alt(Qt::Key_Home)}},
 
     // The LANG menu's generated items come before it.
-    {"LANG", "LANG:NEW", 119, Plain, false},
+    {&LanguageMenu, "LANG:NEW", 119, Plain, cap(209), A::NewLanguage},
 
-    // Buttons of the link-table window (icons of that window's own image list).
-    {OtherWindow, "EXIT5", 0, Plain, false},
-    {OtherWindow, "EXIT6", 0, Plain, false},
-    {OtherWindow, "SEARCH", 10, Plain, DropDown},
-    {OtherWindow, "ADDURL", 1, Plain, false},
-    {OtherWindow, "EDITURL", 2, Plain, false},
-    {OtherWindow, "GOURL", 3, Plain, false},
-    {OtherWindow, "SORT", 6, Plain, false},
-    {OtherWindow, "SAVE2", 7, Plain, false},
-    {OtherWindow, "HELP2", 8, Plain, false},
-    {OtherWindow, "TITLE", 9, Plain, false},
-    // Separators of the secondary windows' bars.
-    {OtherWindow, "SEP1", -1, Separator, false},
-    {OtherWindow, "SEP2", -1, Separator, false},
-    {OtherWindow, "SEP7", -1, Separator, false},
-    // Buttons of the link entry editor window (icons of its own image list).
-    {OtherWindow, "CANCEL", 1, Plain, false},
-    {OtherWindow, "SAVE3", 2, Plain, false},
+    {&OtherWindows, Separator1, -1, Separator, NoText},
+    {&OtherWindows, Separator2, -1, Separator, NoText},
+    {&OtherWindows, Separator7, -1, Separator, NoText},
+
+    {&KeysOnly, "KEY:NEXTTAB", -1, Plain, NoText, A::NextTab, {Ctrl(Qt::Key_Tab)}},
+    // X reports Shift+Tab as Backtab.
+    {&KeysOnly,
+     "KEY:PREVTAB",
+     -1,
+     Plain,
+     NoText,
+     A::PreviousTab,
+     {CtrlShift(Qt::Key_Backtab), CtrlShift(Qt::Key_Tab)}},
+    {&KeysOnly, "KEY:TAB1", -1, Plain, NoText, A::NumberedTab, {Ctrl(Qt::Key_1)}},
+    {&KeysOnly, "KEY:TAB2", -1, Plain, NoText, A::NumberedTab, {Ctrl(Qt::Key_2)}},
+    {&KeysOnly, "KEY:TAB3", -1, Plain, NoText, A::NumberedTab, {Ctrl(Qt::Key_3)}},
+    {&KeysOnly, "KEY:TAB4", -1, Plain, NoText, A::NumberedTab, {Ctrl(Qt::Key_4)}},
+    {&KeysOnly, "KEY:TAB5", -1, Plain, NoText, A::NumberedTab, {Ctrl(Qt::Key_5)}},
+    {&KeysOnly, "KEY:TAB6", -1, Plain, NoText, A::NumberedTab, {Ctrl(Qt::Key_6)}},
+    {&KeysOnly, "KEY:TAB7", -1, Plain, NoText, A::NumberedTab, {Ctrl(Qt::Key_7)}},
+    {&KeysOnly, "KEY:TAB8", -1, Plain, NoText, A::NumberedTab, {Ctrl(Qt::Key_8)}},
+    // Plus shares its key with equals on most layouts.
+    {&KeysOnly,
+     "KEY:ZOOMIN",
+     -1,
+     Plain,
+     NoText,
+     A::ZoomIn,
+     {Ctrl(Qt::Key_Plus), Ctrl(Qt::Key_Equal)}},
+    {&KeysOnly, "KEY:ZOOMOUT", -1, Plain, NoText, A::ZoomOut, {Ctrl(Qt::Key_Minus)}},
+    {&KeysOnly, "KEY:ZOOMRESET", -1, Plain, NoText, A::ZoomReset, {Ctrl(Qt::Key_0)}},
 };
 
-const char *const BarKeys[] = {"STANDARD0", "SAVE", "FILE",  "EDIT",      "LANG",
-                               "NAVIGATE",  "TTS",  "SPEAK", "STANDARD1", "STANDARD2"};
-
-const char *const MenuKeys[] = {"SAVE", "EDIT", "FILE", "NAVIGATE", "TTS", "SPEAK", "LANG"};
+const Bar *const Bars[] = {&Standard0,    &SaveMenu,     &FileMenu,      &EditMenu,
+                           &LanguageMenu, &NavigateMenu, &TranslateMenu, &MyLanguageMenu,
+                           &Standard1,    &Standard2};
 
 } // namespace
 
-namespace MainCommandTable {
-
-TableView<CommandEntry> entries() {
-    return TableView<CommandEntry>(Entries);
+TableView<Command> commands() {
+    return TableView<Command>(Commands);
 }
 
-TableView<const char *> barKeys() {
-    return TableView<const char *>(BarKeys);
+TableView<const Bar *> bars() {
+    return TableView<const Bar *>(Bars);
 }
 
-TableView<const char *> menuKeys() {
-    return TableView<const char *>(MenuKeys);
+const Command *find(const QString &key) {
+    for (const Command &command : Commands) {
+        if (key == QLatin1String(command.key))
+            return &command;
+    }
+    return nullptr;
+}
+
+const char *keyOf(CommandAction action) {
+    for (const Command &command : Commands) {
+        if (command.action == action)
+            return command.key;
+    }
+    return nullptr;
+}
+
+CommandAction styleAction(int style) {
+    return static_cast<CommandAction>(static_cast<int>(CommandAction::StyleSystem) + style);
+}
+
+bool isButton(const Command &command) {
+    return command.bar != &KeysOnly;
+}
+
+bool dropsDown(const Command &command) {
+    for (const Bar *bar : Bars) {
+        if (bar->element == MenuElement && qstrcmp(bar->key, command.key) == 0)
+            return true;
+    }
+    return false;
 }
 
 } // namespace MainCommandTable

@@ -1,50 +1,88 @@
 #include "windowbars.h"
 
 #include "commandbar/commandregistry.h"
+#include "commandbar/maincommandtable.h"
 
 #include <QList>
 
 namespace WindowBars {
 namespace {
 
+using W = Window;
+using A = Action;
+using Made = Button::Made;
+using namespace MainCommandTable;
 constexpr ButtonStyle Plain = ButtonStyle::Plain;
+constexpr ButtonStyle Separator = ButtonStyle::Separator;
+constexpr CommandText NoText = CommandText::none();
+constexpr const char *Tick = nullptr;
 
-const Button LanguageEditorButtons[] = {
-    {"EXIT3", 0, Plain, true, 0},
-    {"SAVE5", 1, Plain, true, 0},
+constexpr CommandText tip(int caption) {
+    return CommandText::toolTipOf(caption);
+}
+constexpr CommandText cap(int caption) {
+    return CommandText::captionOf(caption);
+}
+constexpr Button shared(Window window, const char *key) {
+    return {window, key, -1, nullptr, Separator, NoText, A::None, false, Made::Shared};
+}
+
+// The buttons of the secondary windows, row for row.
+const Button Buttons[] = {
+    // window, key, picture, from the main picture, style, text, action, shows its caption
+    shared(W::LanguageEditor, Separator1),
+    {W::LanguageEditor, "EXIT3", 0, "EXIT", Plain, cap(210), A::Close, true},
+    shared(W::LanguageEditor, Separator13),
+    {W::LanguageEditor, "SAVE5", 1, "DOCUMENTSAVE", Plain, cap(128), A::Save, true},
+    shared(W::LanguageEditor, Separator2),
+
+    {W::InputDialog, "OKYES", 0, Tick, Plain, cap(212), A::Yes, true},
+    shared(W::InputDialog, Separator13),
+    {W::InputDialog, TitlePanel, -1, nullptr, ButtonStyle::Panel, NoText},
+    shared(W::InputDialog, Separator2),
+    {W::InputDialog, "OKNO", 1, "STOP", Plain, cap(214), A::No, true},
+
+    {W::About, "ABOUTOK", 0, Tick, Plain, cap(204), A::Close, true},
+    shared(W::About, Separator13),
+    {W::About, "ABOUTHELP", 1, "HELP", Plain, cap(205), A::Help, true},
+    shared(W::About, Separator2),
+
+    {W::LinkTable, "EXIT5", 0, "EXIT", Plain, tip(32), A::Close},
+    shared(W::LinkTable, Separator1),
+    {W::LinkTable, "ADDURL", 1, "SETBOOKMARK", Plain, tip(75), A::AddLink},
+    shared(W::LinkTable, Separator5),
+    {W::LinkTable, "EDITURL", 2, "PROPERTIES", Plain, tip(76), A::EditLink},
+    {W::LinkTable, "GOURL", 3, "GOTOBOOKMARK", Plain, tip(78), A::OpenLink},
+    shared(W::LinkTable, Separator4),
+    {W::LinkTable, "SORT", 6, "SELECTALL", Plain, tip(81), A::SortLinks},
+    {W::LinkTable, "SAVE2", 7, "DOCUMENTSAVE", Plain, tip(82), A::Save},
+    {W::LinkTable, "HELP2", 8, "HELP", Plain, tip(83), A::Help},
+    shared(W::LinkTable, Separator7),
+    {W::LinkTable, "TITLE", 9, "LANGUAGEFILE", Plain, tip(77), A::EditTitle},
+    // The search of the link table has no place on its bar.
+    {W::LinkTable, "SEARCH", 10, "MAGNIFIER", Plain, tip(84), A::None, false, Made::OffBar},
+
+    shared(W::LinkTableClose, Separator10),
+    {W::LinkTableClose, "EXIT6", 0, "EXIT", Plain, tip(32), A::Close},
+
+    {W::LinkEditor, "CANCEL", 1, "DELETE", Plain, tip(94), A::Remove},
+    {W::LinkEditor, "SAVE3", 2, "DOCUMENTSAVE", Plain, tip(95), A::Save},
 };
-const char *const LanguageEditorEntries[] = {"SEP1", "EXIT3", "SEP13", "SAVE5", "SEP2"};
-
-const Button InputDialogButtons[] = {
-    {"OKYES", 0, Plain, true, 0},
-    {"OKNO", 1, Plain, true, 0},
-    {"NIL6", -1, ButtonStyle::Panel, false, TitlePanelWidth},
-};
-const char *const InputDialogEntries[] = {"OKYES", "SEP13", "NIL6", "SEP2", "OKNO"};
-
-const Button AboutButtons[] = {
-    {"ABOUTOK", 0, Plain, true, 0},
-    {"ABOUTHELP", 1, Plain, true, 0},
-};
-const char *const AboutEntries[] = {"ABOUTOK", "SEP13", "ABOUTHELP", "SEP2"};
-
-const char *const LinkTableEntries[] = {"EXIT5", "SEP1", "ADDURL", "SEP5",  "EDITURL", "GOURL",
-                                        "SEP4",  "SORT", "SAVE2",  "HELP2", "SEP7",    "TITLE"};
-const char *const LinkTableCloseEntries[] = {"SEP10", "EXIT6"};
-const char *const LinkEditorEntries[] = {"CANCEL", "SAVE3"};
-constexpr TableView<Button> NoButtons(nullptr, 0);
 
 const Definition Definitions[] = {
-    {Window::LanguageEditor, LanguageEditorElement, "STANDARD5", LanguageEditorButtons,
-     LanguageEditorEntries},
-    {Window::InputDialog, InputDialogElement, "STANDARD6", InputDialogButtons, InputDialogEntries},
-    {Window::About, AboutElement, "STANDARD7", AboutButtons, AboutEntries},
-    {Window::LinkTable, LinkTableElement, "TAB0", NoButtons, LinkTableEntries},
-    {Window::LinkTableClose, LinkTableCloseElement, "TAB1", NoButtons, LinkTableCloseEntries},
-    {Window::LinkEditor, LinkEditorElement, "EDIT9", NoButtons, LinkEditorEntries},
+    {W::LanguageEditor, LanguageEditorElement, "STANDARD5"},
+    {W::InputDialog, InputDialogElement, "STANDARD6"},
+    {W::About, AboutElement, "STANDARD7"},
+    {W::LinkTable, LinkTableElement, "TAB0"},
+    {W::LinkTableClose, LinkTableCloseElement, "TAB1"},
+    {W::LinkEditor, LinkEditorElement, "EDIT9"},
 };
 
 } // namespace
+
+TableView<Button> buttons() {
+    return TableView<Button>(Buttons);
+}
 
 const Definition &definition(Window window) {
     for (const Definition &entry : Definitions) {
@@ -54,37 +92,58 @@ const Definition &definition(Window window) {
     return Definitions[0]; // not reached: every window has a row
 }
 
+Action actionOf(const QString &key) {
+    for (const Button &row : Buttons) {
+        if (key == QLatin1String(row.key))
+            return row.action;
+    }
+    return Action::None;
+}
+
 void BuildWindowButtons(CommandRegistry &registry, Window window) {
-    for (const Button &row : definition(window).buttons) {
+    for (const Button &row : Buttons) {
+        if (row.window != window || row.made == Made::Shared)
+            continue;
         CommandButton *button =
-            registry.buttons().add(QString::fromLatin1(row.key), row.icon, row.style);
+            registry.buttons().add(QString::fromLatin1(row.key), row.picture, row.style);
         button->setShowCaption(row.showCaption);
-        if (row.panelWidth > 0)
-            button->setPanelWidth(row.panelWidth);
+        if (row.style == ButtonStyle::Panel)
+            button->setPanelWidth(TitlePanelWidth);
     }
 }
 
 void BuildWindowBar(CommandRegistry &registry, Window window) {
-    const Definition &bar = definition(window);
     // Every entry is looked up before the bar exists, so a missing key leaves no half bar.
-    QList<CommandButton *> buttons;
-    for (const char *key : bar.entries)
-        buttons.append(registry.button(QString::fromLatin1(key)));
-    CommandBar *created = registry.bars().add(QString::fromLatin1(bar.barKey));
-    for (CommandButton *button : std::as_const(buttons))
+    QList<CommandButton *> entries;
+    for (const Button &row : Buttons) {
+        if (row.window == window && row.made != Made::OffBar)
+            entries.append(registry.button(QString::fromLatin1(row.key)));
+    }
+    CommandBar *created = registry.bars().add(QString::fromLatin1(definition(window).barKey));
+    for (CommandButton *button : std::as_const(entries))
         created->add(button);
 }
 
 CommandBar &ensureBuilt(CommandRegistry &registry, Window window) {
-    const Definition &bar = definition(window);
-    const QString barKey = QString::fromLatin1(bar.barKey);
+    const QString barKey = QString::fromLatin1(definition(window).barKey);
     if (CommandBar *existing = registry.bars().find(barKey))
         return *existing;
-    if (bar.buttons.size() > 0 &&
-        !registry.buttons().contains(QString::fromLatin1(bar.buttons[0].key)))
-        BuildWindowButtons(registry, window);
+    for (const Button &row : Buttons) {
+        if (row.window == window && row.made != Made::Shared) {
+            if (!registry.buttons().contains(QString::fromLatin1(row.key)))
+                BuildWindowButtons(registry, window);
+            break;
+        }
+    }
     BuildWindowBar(registry, window);
     return registry.bars().item(barKey);
+}
+
+void applyTexts(CommandRegistry &registry, Window window, const LanguageFile &language) {
+    for (const Button &row : Buttons) {
+        if (row.window == window && row.text.property != CommandText::Property::None)
+            row.text.applyTo(registry.item(QString::fromLatin1(row.key)), language, {});
+    }
 }
 
 } // namespace WindowBars

@@ -57,37 +57,22 @@ QIcon mainPicture(const ProgramFolder &folder, const char *key) {
 }
 
 ImageList forWindow(WindowBars::Window window, const ProgramFolder &folder) {
+    // The link table's two bars draw from one list.
+    const auto shares = [window](WindowBars::Window other) {
+        const auto list = [](WindowBars::Window w) {
+            return w == WindowBars::Window::LinkTableClose ? WindowBars::Window::LinkTable : w;
+        };
+        return list(other) == list(window);
+    };
     ImageList images;
-    switch (window) {
-    case WindowBars::Window::About:
-        images.add(tick(), QStringLiteral("OK"));
-        images.add(mainPicture(folder, "HELP"), QStringLiteral("HELP"));
-        break;
-    case WindowBars::Window::InputDialog:
-        images.add(tick(), QStringLiteral("YES"));
-        images.add(mainPicture(folder, "STOP"), QStringLiteral("NO"));
-        break;
-    case WindowBars::Window::LinkTable:
-    case WindowBars::Window::LinkTableClose:
-        // The positions the link table's buttons name; 4 and 5 are gaps.
-        images.set(0, mainPicture(folder, "EXIT"), QStringLiteral("EXIT"));
-        images.set(1, mainPicture(folder, "SETBOOKMARK"), QStringLiteral("ADD"));
-        images.set(2, mainPicture(folder, "PROPERTIES"), QStringLiteral("EDIT"));
-        images.set(3, mainPicture(folder, "GOTOBOOKMARK"), QStringLiteral("GO"));
-        images.set(6, mainPicture(folder, "SELECTALL"), QStringLiteral("SORT"));
-        images.set(7, mainPicture(folder, "SAVE"), QStringLiteral("SAVE"));
-        images.set(8, mainPicture(folder, "HELP"), QStringLiteral("HELP"));
-        images.set(9, mainPicture(folder, "LANGUAGEFILE"), QStringLiteral("TITLE"));
-        images.set(10, mainPicture(folder, "SEARCH"), QStringLiteral("SEARCH"));
-        break;
-    case WindowBars::Window::LinkEditor:
-        images.set(1, mainPicture(folder, "DELETE"), QStringLiteral("CANCEL"));
-        images.set(2, mainPicture(folder, "SAVE"), QStringLiteral("SAVE"));
-        break;
-    case WindowBars::Window::LanguageEditor:
-        images.add(mainPicture(folder, "EXIT"), QStringLiteral("EXIT"));
-        images.add(mainPicture(folder, "SAVE"), QStringLiteral("SAVE"));
-        break;
+    for (const WindowBars::Button &row : WindowBars::buttons()) {
+        if (!shares(row.window) || row.picture < 0)
+            continue;
+        if (row.mainPicture)
+            images.set(row.picture, mainPicture(folder, row.mainPicture),
+                       QLatin1String(row.mainPicture));
+        else
+            images.set(row.picture, tick(), QStringLiteral("TICK"));
     }
     return images;
 }

@@ -4,30 +4,32 @@
 #include "browser/webview.h"
 #include "browser/zoomsteps.h"
 
-using K = KeyboardCommands;
-
-const K::Command K::Keys[] = {
-    {"KEY:NEXTTAB", &K::nextTab},     {"KEY:PREVTAB", &K::previousTab},
-    {"KEY:TAB1", &K::numberedTab},    {"KEY:TAB2", &K::numberedTab},
-    {"KEY:TAB3", &K::numberedTab},    {"KEY:TAB4", &K::numberedTab},
-    {"KEY:TAB5", &K::numberedTab},    {"KEY:TAB6", &K::numberedTab},
-    {"KEY:TAB7", &K::numberedTab},    {"KEY:TAB8", &K::numberedTab},
-    {"KEY:ZOOMIN", &K::zoomIn},       {"KEY:ZOOMOUT", &K::zoomOut},
-    {"KEY:ZOOMRESET", &K::zoomReset},
-};
-
 KeyboardCommands::KeyboardCommands(BrowserTabs &tabs)
     : m_tabs(tabs) {}
 
-bool KeyboardCommands::run(const QString &key) {
-    for (const Command &command : Keys) {
-        if (key == QLatin1String(command.key)) {
-            m_key = key;
-            (this->*command.action)();
-            return true;
-        }
+bool KeyboardCommands::run(CommandAction action, const QString &key) {
+    switch (action) {
+    case CommandAction::NextTab:
+        nextTab();
+        return true;
+    case CommandAction::PreviousTab:
+        previousTab();
+        return true;
+    case CommandAction::NumberedTab:
+        numberedTab(key);
+        return true;
+    case CommandAction::ZoomIn:
+        zoom(1);
+        return true;
+    case CommandAction::ZoomOut:
+        zoom(-1);
+        return true;
+    case CommandAction::ZoomReset:
+        zoom(0);
+        return true;
+    default:
+        return false;
     }
-    return false;
 }
 
 void KeyboardCommands::showTab(int index) {
@@ -47,22 +49,12 @@ void KeyboardCommands::previousTab() {
     showTab((m_tabs.currentIndex() + m_tabs.count() - 1) % m_tabs.count());
 }
 
-void KeyboardCommands::numberedTab() {
-    // KEY:TAB1 is the first tab.
-    showTab(m_key.mid(7).toInt() - 1);
+void KeyboardCommands::numberedTab(const QString &key) {
+    // The number after "KEY:TAB": 1 is the first tab.
+    showTab(key.mid(7).toInt() - 1);
 }
 
 void KeyboardCommands::zoom(int direction) {
     if (WebView *view = m_tabs.currentView())
         view->setZoomFactor(ZoomSteps::step(view->zoomFactor(), direction));
-}
-
-void KeyboardCommands::zoomIn() {
-    zoom(1);
-}
-void KeyboardCommands::zoomOut() {
-    zoom(-1);
-}
-void KeyboardCommands::zoomReset() {
-    zoom(0);
 }

@@ -1,37 +1,28 @@
 #pragma once
 
+#include "commandbar/commandaction.h"
+
 #include <QString>
 
 class BrowserTabs;
 
 // The commands that only a key gives, having no button: moving between the tabs of the
-// fixed row and zooming the current page. The main dispatcher hands them their keys, as
-// it hands the buttons' keys to its own actions.
+// fixed row and zooming the current page. The main dispatcher hands them the actions the
+// command table names for their keys.
 class KeyboardCommands {
 public:
     explicit KeyboardCommands(BrowserTabs &tabs);
 
-    // Runs the command of key; false for a key it does not know.
-    bool run(const QString &key);
-
-    using Action = void (KeyboardCommands::*)();
-    struct Command {
-        const char *key;
-        Action action;
-    };
+    // Runs the action; key is the one it came with (KEY:TAB1 names the first tab). False for
+    // an action that is not the keyboard's.
+    bool run(CommandAction action, const QString &key);
 
 private:
-    static const Command Keys[];
-
     void showTab(int index);
     void nextTab();
     void previousTab();
-    void numberedTab();
+    void numberedTab(const QString &key);
     void zoom(int direction);
-    void zoomIn();
-    void zoomOut();
-    void zoomReset();
 
     BrowserTabs &m_tabs;
-    QString m_key; // the key being run
 };

@@ -9,6 +9,7 @@
 #include "commandbar/commandregistry.h"
 #include "commandbar/floatingbars.h"
 #include "commandbar/maincommandbars.h"
+#include "commandbar/maincommandtable.h"
 #include "core/captions.h"
 #include "core/notifier.h"
 #include "core/programfiles.h"
@@ -22,62 +23,59 @@
 #include "userdata/optionsfile.h"
 
 #include <QUrl>
-#include <iterator>
 
 using D = MainDispatcher;
+using A = CommandAction;
 
-const D::Command D::MainToolbar[] = {
-    {"EXIT0", &D::exit},         {"BACK", &D::goBack}, {"NEXT", &D::goForward},
-    {"FAVORITE", &D::linkTable}, {"PRINT", &D::print}, {"TORVELLO", &D::about},
-};
-
-const D::Command D::ShortcutToolbar[] = {
-    {"GOOGLE", &D::search},  {"WIKI", &D::dictionary}, {"MAP", &D::map},    {"SOCIAL", &D::social},
-    {"EBAY", &D::ecommerce}, {"MIN", &D::minimise},    {"EXIT2", &D::exit},
-};
-
-const D::Command D::Menus[] = {
-    {"EDIT:STOP", &D::stop},
-    {"EDIT:PAGESET", &D::pageSetup},
-    {"EDIT:PREVIEW", &D::printPreview},
-    {"EDIT:PRINT", &D::print},
-    {"EDIT:PROPERTIES", &D::properties},
-    {"FILE:SYSTEM", &D::styleSystem},
-    {"FILE:OFFICE", &D::styleOffice},
-    {"FILE:XP", &D::styleXp},
-    {"FILE:MONEY", &D::styleMoney},
-    {"FILE:FLOATING", &D::floatingBars},
-    {"FILE:TORVELLO", &D::about},
-    {"FILE:HELP", &D::help},
-    {"SAVE:HTML", &D::pageExport},
-    {"SAVE:PDF", &D::pageExport},
-    {"SAVE:WORDH", &D::pageExport},
-    {"SAVE:WORDV", &D::pageExport},
-    {"SAVE:EXCEL", &D::pageExport},
-    {"SAVE:PPT", &D::pageExport},
-    {"FILE:EXPLORER", &D::explorer},
-    {"FILE:SECURITY", &D::securitySettings},
-    {"FILE:VOLUME", &D::soundSettings},
-    {"FILE:INTERNET", &D::internetSettings},
-    {"EDIT:PICTURE", &D::pageExport},
-    {"EDIT:TXT", &D::speakFile},
-    {"EDIT:CUT", &D::cut},
-    {"EDIT:COPY", &D::copy},
-    {"EDIT:PASTE", &D::paste},
-    {"EDIT:FINDDOC", &D::find},
-    {"EDIT:SELECT", &D::selectAll},
-    {"EDIT:DELETE", &D::deleteSelection},
-    {"EDIT:VIEW", &D::viewSource},
-    {"EDIT:TRANS", &D::translator},
-    {"EDIT:EXIT", &D::exit},
-    {"NAVIGATE:PICK", &D::pickBookmark},
-    {"NAVIGATE:GO", &D::goBookmark},
-    {"NAVIGATE:BACK", &D::goBack},
-    {"NAVIGATE:REFRESH", &D::refresh},
-    {"NAVIGATE:NEXT", &D::goForward},
-    {"NAVIGATE:HOME", &D::home},
-    {"NAVIGATE:PICKHOME", &D::pickHome},
-    {"LANG:NEW", &D::newLanguage},
+const D::Handler D::Handlers[] = {
+    {A::Exit, &D::exit},
+    {A::GoBack, &D::goBack},
+    {A::GoForward, &D::goForward},
+    {A::LinkTable, &D::linkTable},
+    {A::Print, &D::print},
+    {A::About, &D::about},
+    {A::Search, &D::search},
+    {A::Dictionary, &D::dictionary},
+    {A::Map, &D::map},
+    {A::Social, &D::social},
+    {A::Ecommerce, &D::ecommerce},
+    {A::Minimise, &D::minimise},
+    {A::Stop, &D::stop},
+    {A::PageSetup, &D::pageSetup},
+    {A::PrintPreview, &D::printPreview},
+    {A::Properties, &D::properties},
+    {A::StyleSystem, &D::barStyle},
+    {A::StyleOffice, &D::barStyle},
+    {A::StyleMoney, &D::barStyle},
+    {A::StyleXp, &D::barStyle},
+    {A::FloatingBars, &D::floatingBars},
+    {A::Help, &D::help},
+    {A::PageExport, &D::pageExport},
+    {A::Explorer, &D::explorer},
+    {A::SecuritySettings, &D::securitySettings},
+    {A::SoundSettings, &D::soundSettings},
+    {A::InternetSettings, &D::internetSettings},
+    {A::SpeakFile, &D::speakFile},
+    {A::Cut, &D::cut},
+    {A::Copy, &D::copy},
+    {A::Paste, &D::paste},
+    {A::Find, &D::find},
+    {A::SelectAll, &D::selectAll},
+    {A::DeleteSelection, &D::deleteSelection},
+    {A::ViewSource, &D::viewSource},
+    {A::Translator, &D::translator},
+    {A::PickBookmark, &D::pickBookmark},
+    {A::GoBookmark, &D::goBookmark},
+    {A::Refresh, &D::refresh},
+    {A::Home, &D::home},
+    {A::PickHome, &D::pickHome},
+    {A::NewLanguage, &D::newLanguage},
+    {A::NextTab, &D::keyboard},
+    {A::PreviousTab, &D::keyboard},
+    {A::NumberedTab, &D::keyboard},
+    {A::ZoomIn, &D::keyboard},
+    {A::ZoomOut, &D::keyboard},
+    {A::ZoomReset, &D::keyboard},
 };
 
 namespace {
@@ -93,33 +91,26 @@ MainDispatcher::MainDispatcher(const DispatchContext &context)
 void MainDispatcher::ButtonClick(int barIndex, const QString &key) {
     m_key = key;
     m_styleChanged = false;
-    switch (barIndex) {
-    case 0:
-        runFrom(std::begin(MainToolbar), std::end(MainToolbar), key);
-        break;
-    case 2:
-        runFrom(std::begin(ShortcutToolbar), std::end(ShortcutToolbar), key);
-        break;
-    case 3:
-        if (!runFrom(std::begin(Menus), std::end(Menus), key))
-            generatedItem(key);
-        break;
-    case MainCommandBars::KeyboardIndex:
-        m_keyboard.run(key);
-        break;
-    default:
-        break;
+    const MainCommandTable::Command *command = MainCommandTable::find(key);
+    if (command && command->bar->element == barIndex) {
+        m_action = command->action;
+        for (const Handler &handler : Handlers) {
+            if (handler.action == m_action) {
+                (this->*handler.run)();
+                break;
+            }
+        }
+    } else if (!command && barIndex == MainCommandBars::MenuIndex) {
+        generatedItem(key);
     }
     if (m_styleChanged)
         m_context.window.applyBarStyle();
 }
 
-bool MainDispatcher::runFrom(const Command *first, const Command *last, const QString &key) {
-    for (const Command *command = first; command != last; ++command) {
-        if (key == QLatin1String(command->key)) {
-            (this->*command->action)();
+bool MainDispatcher::handles(CommandAction action) {
+    for (const Handler &handler : Handlers) {
+        if (handler.action == action)
             return true;
-        }
     }
     return false;
 }
@@ -146,12 +137,6 @@ void MainDispatcher::page(int command) {
 void MainDispatcher::service(const QString &address) {
     m_context.addressBar.setAddressText(address);
     m_context.addressBar.GO_Address(0);
-}
-
-void MainDispatcher::setBarStyle(int style, const char *itemKey) {
-    m_context.state.options.selectedBarStyle = static_cast<qint16>(style);
-    m_context.registry.item(QLatin1String(itemKey)).setChecked(true);
-    m_styleChanged = true;
 }
 
 // --- generated items ---
@@ -250,23 +235,16 @@ void MainDispatcher::printPreview() {
 void MainDispatcher::properties() {
     page(int(WebView::PageCommand::Properties));
 }
-void MainDispatcher::styleSystem() {
-    setBarStyle(0, "FILE:SYSTEM");
-}
-void MainDispatcher::styleOffice() {
-    setBarStyle(1, "FILE:OFFICE");
-}
-void MainDispatcher::styleXp() {
-    setBarStyle(3, "FILE:XP");
-}
-void MainDispatcher::styleMoney() {
-    setBarStyle(2, "FILE:MONEY");
+void MainDispatcher::barStyle() {
+    m_context.state.options.selectedBarStyle =
+        static_cast<qint16>(static_cast<int>(m_action) - static_cast<int>(A::StyleSystem));
+    m_context.registry.item(m_key).setChecked(true);
+    m_styleChanged = true;
 }
 
 void MainDispatcher::floatingBars() {
     // The check item has already changed its mark when the click arrives.
-    m_context.floatingBars.setFloating(
-        m_context.registry.item(QStringLiteral("FILE:FLOATING")).checked());
+    m_context.floatingBars.setFloating(m_context.registry.item(m_key).checked());
 }
 
 void MainDispatcher::help() {
@@ -386,4 +364,8 @@ void MainDispatcher::pickHome() {
 
 void MainDispatcher::newLanguage() {
     m_context.window.showLanguageEditor();
+}
+
+void MainDispatcher::keyboard() {
+    m_keyboard.run(m_action, m_key);
 }

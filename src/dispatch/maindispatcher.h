@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commandbar/commandaction.h"
 #include "dispatch/dispatchcontext.h"
 #include "dispatch/keyboardcommands.h"
 
@@ -7,11 +8,11 @@
 
 class WebView;
 
-// Turns the key of the button the user chose on the main window into its action.
-// Bars 0 (main toolbar), 2 (shortcut toolbar) and 3 (every drop-down menu) are handled,
-// each with its own table of keys compared exactly, and so are the keys of the commands
-// only the keyboard gives (MainCommandBars::KeyboardIndex); a click from any other bar does
-// nothing. Menu items that no table names are the generated language items.
+// Turns the key of the button the user chose on the main window into its action: the
+// command table's row of the key (compared exactly) names the action, and a click runs it
+// only from the row's own element. The keys of the commands only the keyboard gives arrive
+// as MainCommandBars::KeyboardIndex. Menu items the table does not name are the generated
+// language items.
 class MainDispatcher {
 public:
     explicit MainDispatcher(const DispatchContext &context);
@@ -20,19 +21,18 @@ public:
     void MenuOpened(int barIndex);
     void MenuClosed(int barIndex);
 
+    // Whether a command table action has a handler here.
+    static bool handles(CommandAction action);
+
     using Action = void (MainDispatcher::*)();
-    struct Command {
-        const char *key;
-        Action action;
+    struct Handler {
+        CommandAction action;
+        Action run;
     };
 
 private:
-    // The keys of each bar and their actions, in the order they are compared.
-    static const Command MainToolbar[];
-    static const Command ShortcutToolbar[];
-    static const Command Menus[];
+    static const Handler Handlers[];
 
-    bool runFrom(const Command *first, const Command *last, const QString &key);
     void generatedItem(const QString &key);
     void translateLanguageItem(const QString &key);
     void myLanguageItem(const QString &key);
@@ -41,7 +41,6 @@ private:
     WebView *view() const;
     void page(int command);
     void service(const QString &address);
-    void setBarStyle(int style, const char *itemKey);
 
     // The actions of the tables.
     void exit();
@@ -60,10 +59,7 @@ private:
     void pageSetup();
     void printPreview();
     void properties();
-    void styleSystem();
-    void styleOffice();
-    void styleXp();
-    void styleMoney();
+    void barStyle();
     void floatingBars();
     void help();
     void pageExport();
@@ -86,9 +82,11 @@ private:
     void home();
     void pickHome();
     void newLanguage();
+    void keyboard();
 
     DispatchContext m_context;
     KeyboardCommands m_keyboard{m_context.tabs};
-    QString m_key; // the key being dispatched
+    QString m_key; // the key being dispatched, and its action
+    CommandAction m_action = CommandAction::None;
     bool m_styleChanged = false;
 };

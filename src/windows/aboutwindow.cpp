@@ -34,8 +34,6 @@ constexpr int FirstSiteText = 199;  // what the first site offers
 constexpr int SecondSiteText = 200; // what the second site offers
 constexpr int DisclaimerText = 202; // no warranty
 constexpr int WriteToAuthorText = 203;
-constexpr int OkText = 204;
-constexpr int HelpText = 205;
 constexpr int NotOpenedText = 106;
 
 // Navy reads well on the light blue; the usual link blue does not.
@@ -129,8 +127,7 @@ AboutWindow::AboutWindow(const WindowContext &context, QWidget *parent)
     grid->addWidget(disclaimer, 10, 0, 1, 2);
 
     WindowBars::ensureBuilt(context.registry, WindowBars::Window::About);
-    context.registry.item(QStringLiteral("ABOUTOK")).setCaption(texts.caption(OkText));
-    context.registry.item(QStringLiteral("ABOUTHELP")).setCaption(texts.caption(HelpText));
+    WindowBars::applyTexts(context.registry, WindowBars::Window::About, texts);
     m_cmdBar = std::make_unique<WindowCommandBar>(
         context.registry, context.folder, context.currentBarStyle(), WindowBars::Window::About);
     m_cmdBar->toolBar()->setAccessibleName(texts.caption(WindowText));
@@ -174,7 +171,7 @@ LinkLabel *AboutWindow::addLink(const char *name, const QString &text, const QUr
 void AboutWindow::buttonClick(int index, const QString &key) {
     if (index != m_cmdBar->index())
         return;
-    if (key == QLatin1String("ABOUTHELP"))
+    if (WindowBars::actionOf(key) == WindowBars::Action::Help)
         open(helpPage());
     close();
 }

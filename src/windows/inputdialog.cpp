@@ -18,8 +18,6 @@ constexpr double WidthInTwips = 4100;
 
 constexpr int TitleText = 179;    // the program's name
 constexpr int QuestionText = 213; // leave without saving?
-constexpr int YesText = 212;
-constexpr int NoText = 214;
 
 } // namespace
 
@@ -36,11 +34,10 @@ InputDialog::InputDialog(const WindowContext &context, QWidget *parent)
 
     // The panel is shared by every load of the dialog; this load's label goes into it.
     WindowBars::ensureBuilt(context.registry, WindowBars::Window::InputDialog);
-    context.registry.item(QStringLiteral("NIL6")).setPanelWidget(m_labTitle);
+    context.registry.item(QLatin1String(WindowBars::TitlePanel)).setPanelWidget(m_labTitle);
     // The same texts ApplyLanguageTexts gives the answers, so the dialog speaks the
     // current language even when it loads before the texts were applied.
-    context.registry.item(QStringLiteral("OKYES")).setCaption(context.language.caption(YesText));
-    context.registry.item(QStringLiteral("OKNO")).setCaption(context.language.caption(NoText));
+    WindowBars::applyTexts(context.registry, WindowBars::Window::InputDialog, context.language);
     m_cmdBar = std::make_unique<WindowCommandBar>(context.registry, context.folder,
                                                   context.currentBarStyle(),
                                                   WindowBars::Window::InputDialog);
@@ -75,9 +72,10 @@ QToolBar *InputDialog::toolBar() const {
 void InputDialog::buttonClick(int index, const QString &key) {
     if (index != m_cmdBar->index())
         return;
-    if (key == QLatin1String("OKYES"))
+    const WindowBars::Action action = WindowBars::actionOf(key);
+    if (action == WindowBars::Action::Yes)
         m_context.state.dialogAnswer = 1;
-    else if (key == QLatin1String("OKNO"))
+    else if (action == WindowBars::Action::No)
         m_context.state.dialogAnswer = 0;
     close();
 }

@@ -19,10 +19,8 @@
 
 namespace {
 
-constexpr int WindowText = 209;   // New language...
-constexpr int TextAreaText = 208; // Language file
-constexpr int CloseText = 210;
-constexpr int SaveText = 128;
+constexpr int WindowText = 209;    // New language...
+constexpr int TextAreaText = 208;  // Language file
 constexpr int NameTitleText = 211; // Name of the new language
 constexpr int ProgramNameText = 179;
 
@@ -57,8 +55,7 @@ LanguageEditor::LanguageEditor(const WindowContext &context, QWidget *parent)
     WindowBars::ensureBuilt(context.registry, WindowBars::Window::LanguageEditor);
     // The same texts ApplyLanguageTexts gives them, so the window speaks the current
     // language even when it loads before the texts were applied.
-    context.registry.item(QStringLiteral("EXIT3")).setCaption(texts.caption(CloseText));
-    context.registry.item(QStringLiteral("SAVE5")).setCaption(texts.caption(SaveText));
+    WindowBars::applyTexts(context.registry, WindowBars::Window::LanguageEditor, texts);
     m_cmdBar = std::make_unique<WindowCommandBar>(context.registry, context.folder,
                                                   context.currentBarStyle(),
                                                   WindowBars::Window::LanguageEditor);
@@ -100,9 +97,10 @@ QToolBar *LanguageEditor::toolBar() const {
 void LanguageEditor::buttonClick(int index, const QString &key) {
     if (index != m_cmdBar->index())
         return;
-    if (key == QLatin1String("EXIT3"))
+    const WindowBars::Action action = WindowBars::actionOf(key);
+    if (action == WindowBars::Action::Close)
         reject();
-    else if (key == QLatin1String("SAVE5"))
+    else if (action == WindowBars::Action::Save)
         saveAs();
 }
 

@@ -18,8 +18,6 @@
 namespace {
 
 constexpr int WindowText = 76;
-constexpr int RemoveText = 94;
-constexpr int SaveText = 95;
 // The labels carry the grid's column titles: fields 1 to 5 captions 65 to 69, field 6 73.
 constexpr int FieldTexts[] = {65, 66, 67, 68, 69, 73};
 constexpr int DesignWidth = 560;
@@ -35,8 +33,7 @@ LinkEditor::LinkEditor(const WindowContext &context, const LinkEntry &entry, QWi
     setWindowTitle(texts.caption(WindowText));
 
     WindowBars::ensureBuilt(context.registry, WindowBars::Window::LinkEditor);
-    context.registry.item(QStringLiteral("CANCEL")).setToolTip(texts.caption(RemoveText));
-    context.registry.item(QStringLiteral("SAVE3")).setToolTip(texts.caption(SaveText));
+    WindowBars::applyTexts(context.registry, WindowBars::Window::LinkEditor, texts);
     m_cmdBar = std::make_unique<WindowCommandBar>(context.registry, context.folder,
                                                   context.currentBarStyle(),
                                                   WindowBars::Window::LinkEditor);
@@ -84,9 +81,10 @@ LinkEntry LinkEditor::entry() const {
 void LinkEditor::buttonClick(int index, const QString &key) {
     if (index != m_cmdBar->index())
         return;
-    if (key == QLatin1String("SAVE3"))
+    const WindowBars::Action action = WindowBars::actionOf(key);
+    if (action == WindowBars::Action::Save)
         m_outcome = Outcome::Saved;
-    else if (key == QLatin1String("CANCEL"))
+    else if (action == WindowBars::Action::Remove)
         m_outcome = Outcome::Removed;
     accept();
 }

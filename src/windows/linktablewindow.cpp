@@ -37,14 +37,6 @@ constexpr int ReadFailedText = 92;
 constexpr int SaveQuestionText = 101;
 constexpr int MoveText = 215;
 
-struct ToolTip {
-    const char *key;
-    int caption;
-};
-const ToolTip ToolTips[] = {{"EXIT5", 32}, {"EXIT6", 32}, {"ADDURL", 75}, {"EDITURL", 76},
-                            {"TITLE", 77}, {"GOURL", 78}, {"SORT", 81},   {"SAVE2", 82},
-                            {"HELP2", 83}, {"SEARCH", 84}};
-
 // GO_Grid: column widths in twips (column 5 keeps the grid's own).
 const int ColumnWidths[] = {400, 4000, 0, 2000, 1600, -1, 1100};
 
@@ -107,14 +99,17 @@ QToolBar *LinkTableWindow::toolBar(int element) const {
 
 void LinkTableWindow::buildBars() {
     const LanguageFile &texts = m_context.language;
-    for (const ToolTip &tip : ToolTips)
-        m_context.registry.item(QLatin1String(tip.key)).setToolTip(texts.caption(tip.caption));
     m_cmdBar0 = std::make_unique<WindowCommandBar>(m_context.registry, m_context.folder,
                                                    m_context.currentBarStyle(),
                                                    WindowBars::Window::LinkTable);
     m_cmdBar1 = std::make_unique<WindowCommandBar>(m_context.registry, m_context.folder,
                                                    m_context.currentBarStyle(),
                                                    WindowBars::Window::LinkTableClose);
+    // The buttons exist once the bars were built; their tooltips are set before the window
+    // is shown.
+    for (const WindowBars::Window window :
+         {WindowBars::Window::LinkTable, WindowBars::Window::LinkTableClose})
+        WindowBars::applyTexts(m_context.registry, window, texts);
     for (WindowCommandBar *bar : {m_cmdBar0.get(), m_cmdBar1.get()}) {
         bar->toolBar()->setParent(this);
         bar->toolBar()->setAccessibleName(texts.caption(WindowText));
@@ -209,23 +204,34 @@ void LinkTableWindow::tell(int caption, const QString &detail) {
 void LinkTableWindow::buttonClick(int index, const QString &key) {
     if (index != m_cmdBar0->index() && index != m_cmdBar1->index())
         return;
-    if (key == QLatin1String("EXIT5") || key == QLatin1String("EXIT6")) {
+    switch (WindowBars::actionOf(key)) {
+    case WindowBars::Action::Close:
         reject();
-    } else if (key == QLatin1String("ADDURL")) {
+        break;
+    case WindowBars::Action::AddLink:
         addPage();
-    } else if (key == QLatin1String("EDITURL")) {
+        break;
+    case WindowBars::Action::EditLink:
         editLink(m_gridList->currentIndex().isValid() ? m_gridList->currentIndex().row() : -1);
-    } else if (key == QLatin1String("GOURL")) {
+        break;
+    case WindowBars::Action::OpenLink:
         chooseLink(m_gridList->currentIndex().row());
-    } else if (key == QLatin1String("SORT")) {
+        break;
+    case WindowBars::Action::SortLinks:
         sortLinks();
-    } else if (key == QLatin1String("SAVE2")) {
+        break;
+    case WindowBars::Action::Save:
         if (saveTable())
             readTable();
-    } else if (key == QLatin1String("HELP2")) {
+        break;
+    case WindowBars::Action::Help:
         openHelp();
-    } else if (key == QLatin1String("TITLE")) {
+        break;
+    case WindowBars::Action::EditTitle:
         toggleTitleEdit();
+        break;
+    default:
+        break;
     }
 }
 

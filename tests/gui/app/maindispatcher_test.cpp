@@ -6,6 +6,7 @@
 #include "commandbar/floatingbars.h"
 #include "commandbar/imagelist.h"
 #include "commandbar/maincommandset.h"
+#include "commandbar/maincommandtable.h"
 #include "core/programfiles.h"
 #include "core/programstate.h"
 #include "desktop/twips.h"
@@ -353,4 +354,12 @@ TEST_F(Dispatch, ZoomKeysStepTheCurrentPageThroughTheUsualLevels) {
     click(4, "KEY:ZOOMIN");
     EXPECT_DOUBLE_EQ(view()->zoomFactor(), 1.5);
     EXPECT_DOUBLE_EQ(static_cast<FakeWebView *>(tabs.view(1))->zoomFactor(), 1.0);
+}
+
+TEST(DispatchTable, EveryActionOfTheCommandTableHasAHandler) {
+    for (const MainCommandTable::Command &command : MainCommandTable::commands()) {
+        if (command.action != CommandAction::None) {
+            EXPECT_TRUE(MainDispatcher::handles(command.action)) << command.key;
+        }
+    }
 }

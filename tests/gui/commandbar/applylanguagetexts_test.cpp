@@ -1,5 +1,6 @@
 // ApplyLanguageTexts in both shipped languages.
 #include "commandbar/applylanguagetexts.h"
+#include "commandbar/maincommandtable.h"
 #include "commandbartesthelpers.h"
 #include "core/programstate.h"
 #include "linktable/linktitles.h"
@@ -11,74 +12,11 @@
 
 namespace {
 
-struct Expected {
-    const char *key;
-    bool toolTip;
-    int caption; // 0: a setting, checked on its own
-};
-
-// The main window's rows of the table of texts that take a caption, written out again here.
-const Expected CaptionRows[] = {
-    {"EXIT0", true, 32},
-    {"FILE", true, 131},
-    {"BACK", true, 123},
-    {"NEXT", true, 124},
-    {"PRINT", true, 43},
-    {"SAVE", true, 128},
-    {"EDIT", true, 129},
-    {"FAVORITE", true, 130},
-    {"SEARCH", true, 132},
-    {"NAVIGATE", true, 134},
-    {"TTS", true, 222},
-    {"SPEAK", true, 221},
-    {"LANG", true, 194},
-    {"EXIT2", true, 32},
-    {"MIN", true, 60},
-    {"NAVIGATE:PICK", false, 170},
-    {"NAVIGATE:GO", false, 169},
-    {"NAVIGATE:NEXT", false, 3},
-    {"NAVIGATE:BACK", false, 2},
-    {"NAVIGATE:REFRESH", false, 126},
-    {"NAVIGATE:HOME", false, 63},
-    {"NAVIGATE:PICKHOME", false, 135},
-    {"FILE:SYSTEM", false, 180},
-    {"FILE:OFFICE", false, 172},
-    {"FILE:XP", false, 173},
-    {"FILE:MONEY", false, 174},
-    {"FILE:FLOATING", false, 38},
-    {"FILE:TORVELLO", false, 138},
-    {"FILE:HELP", false, 175},
-    {"EDIT:STOP", false, 125},
-    {"EDIT:CUT", false, 157},
-    {"EDIT:COPY", false, 158},
-    {"EDIT:PASTE", false, 159},
-    {"EDIT:DELETE", false, 18},
-    {"EDIT:PAGESET", false, 41},
-    {"EDIT:PREVIEW", false, 42},
-    {"EDIT:PRINT", false, 43},
-    {"EDIT:PROPERTIES", false, 177},
-    {"EDIT:FINDDOC", false, 166},
-    {"EDIT:SELECT", false, 23},
-    {"EDIT:VIEW", false, 35},
-    {"EDIT:PICTURE", false, 176},
-    {"EDIT:TRANS", false, 189},
-    {"EDIT:EXIT", false, 1},
-    {"FILE:INTERNET", false, 161},
-    {"FILE:EXPLORER", false, 160},
-    {"FILE:SECURITY", false, 162},
-    {"FILE:VOLUME", false, 97},
-    {"SAVE:HTML", false, 145},
-    {"SAVE:WORDH", false, 146},
-    {"SAVE:WORDV", false, 147},
-    {"SAVE:EXCEL", false, 148},
-    {"SAVE:PPT", false, 149},
-    {"SAVE:PDF", false, 206},
-    {"LANG:NEW", false, 209},
-    {"TORVELLO", true, 196},
-};
-
-QString textOf(const CommandButton *button, bool toolTip) {
-    return toolTip ? button->toolTip() : button->caption();
+// The text a row of the command table put on its button.
+QString shownText(const CommandRegistry &registry, const MainCommandTable::Command &command) {
+    const CommandButton &button = registry.item(command.key);
+    return command.text.property == CommandText::Property::ToolTip ? button.toolTip()
+                                                                   : button.caption();
 }
 
 class LanguageTextsTest : public ::testing::Test {
@@ -98,19 +36,15 @@ protected:
 
 TEST_F(LanguageTextsTest, EveryMainRowInEnglishThenGerman) {
     const LanguageFile german = shippedLanguage("Deutsch");
-    const LanguageFile *languages[] = {&english, &german};
-    for (const LanguageFile *language : languages) {
+    for (const LanguageFile *language : {&std::as_const(english), &german}) {
         ApplyLanguageTexts(registry, *language, "english");
-        for (const Expected &row : CaptionRows) {
-            EXPECT_EQ(textOf(button(row.key), row.toolTip), language->caption(row.caption))
-                << row.key;
-            EXPECT_FALSE(textOf(button(row.key), row.toolTip).isEmpty()) << row.key;
+        for (const MainCommandTable::Command &command : MainCommandTable::commands()) {
+            if (command.text.property != CommandText::Property::None) {
+                EXPECT_EQ(shownText(registry, command), command.text.of(*language, "english"))
+                    << command.key;
+            }
         }
-        EXPECT_EQ(button("GOOGLE")->toolTip(), language->settings().searchDescr);
-        EXPECT_EQ(button("WIKI")->toolTip(), language->settings().dictionaryDescr);
         EXPECT_EQ(button("MAP")->toolTip(), language->settings().mapDescr);
-        EXPECT_EQ(button("SOCIAL")->toolTip(), language->settings().socialDescr);
-        EXPECT_EQ(button("EBAY")->toolTip(), language->settings().ecommerceDescr);
     }
 }
 
@@ -157,8 +91,12 @@ TEST_F(LanguageTextsTest, AFileWithoutCaptionsGivesEmptyTexts) {
     ApplyLanguageTexts(registry, english, "English");
     english.parse({"[Settings]", "SEARCH_DESCR=Search"});
     ApplyLanguageTexts(registry, english, "bare");
-    for (const Expected &row : CaptionRows)
-        EXPECT_TRUE(textOf(button(row.key), row.toolTip).isEmpty()) << row.key;
+    for (const MainCommandTable::Command &command : MainCommandTable::commands()) {
+        if (command.text.property != CommandText::Property::None &&
+            command.text.source == CommandText::Source::Caption) {
+            EXPECT_TRUE(shownText(registry, command).isEmpty()) << command.key;
+        }
+    }
     EXPECT_EQ(button("GOOGLE")->toolTip(), "Search");
     EXPECT_EQ(button("EBAY")->toolTip(), "Shop on eBay");
 }
@@ -250,22 +188,6 @@ TEST_F(LanguageTextsTest, EmptyLinkGroupsAreRetitledInTheNewLanguage) {
     ApplyLanguageTexts(registry, shippedLanguage("Deutsch"), "Deutsch", targets);
     EXPECT_EQ(titles.title(1), "News");
     EXPECT_EQ(titles.title(2), "Gruppe 2");
-}
-
-TEST(LanguageTexts, EveryWindowGetsItsTextsFirstMainThenEditorThenDialog) {
-    int main = 0;
-    int editor = 0;
-    int dialog = 0;
-    for (const LanguageTexts::Text &row : LanguageTexts::table()) {
-        main += row.window == LanguageTexts::Window::Main ? 1 : 0;
-        editor += row.window == LanguageTexts::Window::LanguageEditor ? 1 : 0;
-        dialog += row.window == LanguageTexts::Window::InputDialog ? 1 : 0;
-    }
-    EXPECT_EQ(main, 62);
-    EXPECT_EQ(editor, 2);
-    EXPECT_EQ(dialog, 2);
-    EXPECT_EQ(QString(LanguageTexts::table()[0].key), "EXIT0");
-    EXPECT_EQ(QString(LanguageTexts::table()[LanguageTexts::table().size() - 1].key), "OKNO");
 }
 
 } // namespace

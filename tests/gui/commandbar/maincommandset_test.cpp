@@ -1,5 +1,4 @@
-// BuildMainCommandSet and BuildMainBars: every button the main window has, with its
-// picture, style and bar, and the items generated from the language files.
+// BuildMainCommandSet and BuildMainBars: the items generated from the language files.
 #include "commandbartesthelpers.h"
 #include "text/textcase.h"
 
@@ -10,119 +9,6 @@
 #include <stdexcept>
 
 namespace {
-
-struct Row {
-    const char *bar;
-    const char *key;
-    int icon;
-    int style; // 0 plain, 1 separator, 3 panel, 4 check, 6 option
-    bool dropDown;
-};
-
-// The command table, in its order. Bar "" stands for another window.
-const Row ExpectedButtons[] = {
-    {"STANDARD0", "EXIT0", 0, 0, false},
-    {"STANDARD0", "SEP13", -1, 1, false},
-    {"STANDARD0", "BACK", 1, 0, false},
-    {"STANDARD0", "NEXT", 2, 0, false},
-    {"STANDARD0", "SEP10", -1, 1, false},
-    {"STANDARD0", "PRINT", 5, 0, false},
-    {"STANDARD0", "FAVORITE", 8, 0, false},
-    {"STANDARD0", "TORVELLO", 19, 0, false},
-    {"STANDARD0", "SEP11", -1, 1, false},
-    {"STANDARD0", "EDIT", 7, 0, true},
-    {"STANDARD0", "SAVE", 6, 0, true},
-    {"STANDARD0", "FILE", 81, 0, true},
-    {"STANDARD0", "LANG", 105, 0, true},
-    {"STANDARD0", "SEP4", -1, 1, false},
-    {"STANDARD0", "TTS", 133, 0, true},
-    {"STANDARD0", "SPEAK", 132, 0, true},
-    {"STANDARD0", "SEP5", -1, 1, false},
-    {"STANDARD0", "NAVIGATE", 73, 0, true},
-    {"STANDARD1", "NIL4", -1, 3, false},
-    {"STANDARD2", "GOOGLE", 13, 0, false},
-    {"STANDARD2", "SOCIAL", 124, 0, false},
-    {"STANDARD2", "EBAY", 125, 0, false},
-    {"STANDARD2", "WIKI", 122, 0, false},
-    {"STANDARD2", "MAP", 123, 0, false},
-    {"STANDARD2", "SEP14", -1, 1, false},
-    {"STANDARD2", "MIN", 22, 0, false},
-    {"STANDARD2", "EXIT2", 0, 0, false},
-    {"SAVE", "SAVE:HTML", 26, 0, false},
-    {"SAVE", "SAVE:WORDH", 27, 0, false},
-    {"SAVE", "SAVE:WORDV", 28, 0, false},
-    {"SAVE", "SAVE:EXCEL", 29, 0, false},
-    {"SAVE", "SAVE:PPT", 30, 0, false},
-    {"SAVE", "SAVE:PDF", 32, 0, false},
-    {"EDIT", "EDIT:STOP", 3, 0, false},
-    {"EDIT", "EDIT:TXT", 66, 0, false},
-    {"EDIT", "EDIT:TXT:SEPARATOR", -1, 1, false},
-    {"EDIT", "EDIT:CUT", 61, 0, false},
-    {"EDIT", "EDIT:COPY", 62, 0, false},
-    {"EDIT", "EDIT:PASTE", 63, 0, false},
-    {"EDIT", "EDIT:DELETE", 68, 0, false},
-    {"EDIT", "EDIT:SELECT", 67, 0, false},
-    {"EDIT", "EDIT:SELECT:SEPARATOR", -1, 1, false},
-    {"EDIT", "EDIT:PAGESET", 58, 0, false},
-    {"EDIT", "EDIT:PREVIEW", 59, 0, false},
-    {"EDIT", "EDIT:PRINT", 60, 0, false},
-    {"EDIT", "EDIT:PROPERTIES", 79, 0, false},
-    {"EDIT", "EDIT:FINDDOC", 64, 0, false},
-    {"EDIT", "EDIT:VIEW:SEPARATOR", -1, 1, false},
-    {"EDIT", "EDIT:VIEW", 69, 0, false},
-    {"EDIT", "EDIT:PICTURE", 78, 0, false},
-    {"EDIT", "EDIT:TRANS", 80, 0, false},
-    {"EDIT", "EDIT:EXIT:SEPARATOR", -1, 1, false},
-    {"EDIT", "EDIT:EXIT", 0, 0, false},
-    {"FILE", "FILE:STYLE:SEPARATOR", -1, 1, false},
-    {"FILE", "FILE:SYSTEM", 58, 6, false},
-    {"FILE", "FILE:OFFICE", 9, 6, false},
-    {"FILE", "FILE:XP", 75, 6, false},
-    {"FILE", "FILE:MONEY", 76, 6, false},
-    {"FILE", "FILE:FLOATING:SEPARATOR", -1, 1, false},
-    {"FILE", "FILE:FLOATING", 72, 4, false},
-    {"FILE", "FILE:FISH:SEPARATOR", -1, 1, false},
-    {"FILE", "FILE:EXPLORER", 46, 0, false},
-    {"FILE", "FILE:SECURITY", 48, 0, false},
-    {"FILE", "FILE:VOLUME", 37, 0, false},
-    {"FILE", "FILE:INTERNET", 47, 0, false},
-    {"FILE", "FILE:INTERNET:SEPARATOR", -1, 1, false},
-    {"FILE", "FILE:TORVELLO", 19, 0, false},
-    {"FILE", "FILE:HELP", 77, 0, false},
-    {"NAVIGATE", "NAVIGATE:PICK", 15, 0, false},
-    {"NAVIGATE", "NAVIGATE:GO", 71, 0, false},
-    {"NAVIGATE", "NAVIGATE:GO:SEPARATOR", -1, 1, false},
-    {"NAVIGATE", "NAVIGATE:BACK", 1, 0, false},
-    {"NAVIGATE", "NAVIGATE:REFRESH", 4, 0, false},
-    {"NAVIGATE", "NAVIGATE:NEXT", 2, 0, false},
-    {"NAVIGATE", "NAVIGATE:HOME:SEPARATOR", -1, 1, false},
-    {"NAVIGATE", "NAVIGATE:PICKHOME", 83, 0, false},
-    {"NAVIGATE", "NAVIGATE:HOME", 16, 0, false},
-    {"LANG", "LANG:NEW", 119, 0, false},
-    {"", "EXIT5", 0, 0, false},
-    {"", "EXIT6", 0, 0, false},
-    {"", "SEARCH", 10, 0, true},
-    {"", "ADDURL", 1, 0, false},
-    {"", "EDITURL", 2, 0, false},
-    {"", "GOURL", 3, 0, false},
-    {"", "SORT", 6, 0, false},
-    {"", "SAVE2", 7, 0, false},
-    {"", "HELP2", 8, 0, false},
-    {"", "TITLE", 9, 0, false},
-    {"", "SEP1", -1, 1, false},
-    {"", "SEP2", -1, 1, false},
-    {"", "SEP7", -1, 1, false},
-    {"", "CANCEL", 1, 0, false},
-    {"", "SAVE3", 2, 0, false},
-};
-
-QStringList expectedKeys(const char *bar) {
-    QStringList keys;
-    for (const Row &row : ExpectedButtons)
-        if (QString(row.bar) == bar)
-            keys.append(row.key);
-    return keys;
-}
 
 struct Built {
     CommandRegistry registry;
@@ -152,52 +38,6 @@ protected:
     Built built;
     int imagesBefore = 0;
 };
-
-TEST_F(ShippedCommandSet, EveryButtonOfTheTableWithItsIconStyleAndDropDown) {
-    for (const Row &row : ExpectedButtons) {
-        const CommandButton *found = built.registry.buttons().find(row.key);
-        ASSERT_NE(found, nullptr) << row.key;
-        EXPECT_EQ(found->key(), row.key);
-        EXPECT_EQ(found->icon(), row.icon) << row.key;
-        EXPECT_EQ(static_cast<int>(found->style()), row.style) << row.key;
-        EXPECT_EQ(found->showDropDown(), row.dropDown) << row.key;
-        EXPECT_TRUE(found->caption().isEmpty()) << row.key;
-        EXPECT_TRUE(found->toolTip().isEmpty()) << row.key;
-    }
-}
-
-TEST_F(ShippedCommandSet, BarsInTheOrderCreated) {
-    EXPECT_EQ(built.registry.bars().keys(),
-              (QStringList{"STANDARD0", "SAVE", "FILE", "EDIT", "LANG", "NAVIGATE", "TTS", "SPEAK",
-                           "STANDARD1", "STANDARD2"}));
-}
-
-TEST_F(ShippedCommandSet, FixedBarsHoldTheTableKeysInOrder) {
-    for (const char *bar :
-         {"STANDARD0", "STANDARD1", "STANDARD2", "SAVE", "EDIT", "FILE", "NAVIGATE"})
-        EXPECT_EQ(barKeys(built.registry, bar), expectedKeys(bar)) << bar;
-    EXPECT_EQ(built.registry.bar("STANDARD0")->count(), 18);
-    EXPECT_EQ(built.registry.bar("SAVE")->count(), 6);
-    EXPECT_EQ(built.registry.bar("EDIT")->count(), 20);
-    EXPECT_EQ(built.registry.bar("FILE")->count(), 15);
-    EXPECT_EQ(built.registry.bar("NAVIGATE")->count(), 9);
-    EXPECT_EQ(barKeys(built.registry, "STANDARD2"),
-              (QStringList{"GOOGLE", "SOCIAL", "EBAY", "WIKI", "MAP", "SEP14", "MIN", "EXIT2"}));
-}
-
-TEST_F(ShippedCommandSet, SevenMenusHangFromTheirButtons) {
-    for (const char *key : {"SAVE", "EDIT", "FILE", "NAVIGATE", "TTS", "SPEAK", "LANG"}) {
-        EXPECT_EQ(button(key)->bar(), built.registry.bar(key)) << key;
-        EXPECT_TRUE(button(key)->showDropDown()) << key;
-    }
-    EXPECT_EQ(button("SEARCH")->bar(), nullptr);
-    EXPECT_EQ(button("EXIT0")->bar(), nullptr);
-}
-
-TEST_F(ShippedCommandSet, TabStripPanel) {
-    EXPECT_EQ(button("NIL4")->panelWidth(), 587);
-    EXPECT_EQ(button("NIL4")->panelWidget(), &tabStrip);
-}
 
 TEST_F(ShippedCommandSet, LanguageItemsFromTheShippedFiles) {
     EXPECT_EQ(built.set.installedLanguages, (QStringList{"Deutsch", "English"}));
