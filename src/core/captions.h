@@ -42,8 +42,21 @@ constexpr int ProgramStarting = 248;
 // translate-language items that are translated here.
 constexpr int LocalTranslation = 249;
 constexpr int LocalTranslationFailed = 250;
-constexpr int SlideAdded = 216;   // "Slide "
-constexpr int SlideAddedTo = 217; // "was added to the presentation:"
+// The link table's search and its bookmark files.
+constexpr int SearchLinks = 251;
+constexpr int ImportBookmarks = 252;
+constexpr int ExportBookmarks = 253;
+constexpr int ImportedGroup = 254; // the group of links outside any folder
+constexpr int ImportSummary = 255; // %1 imported, %2 groups, %3 already there, %4 not fitting
+constexpr int ImportSkipped = 256; // %1 links with other than web addresses
+constexpr int NotBookmarkFile = 257;
+constexpr int BookmarkFileTooLarge = 258;
+constexpr int BookmarkFileBinary = 259;
+constexpr int BookmarkFileBroken = 260; // the broken place follows
+constexpr int LinksFound = 261;
+constexpr int BookmarkFiles = 262; // the file dialogs' filter name
+constexpr int SlideAdded = 216;    // "Slide "
+constexpr int SlideAddedTo = 217;  // "was added to the presentation:"
 constexpr int ReplaceFile = 104;
 constexpr int FileSaved = 108;
 constexpr int ExportRunning = 109;

@@ -112,7 +112,7 @@ void LanguageFile::parseLine(const QString &rawLine, int &captionCounter, int &p
     if (line.startsWith(QLatin1Char('"'))) {
         ++captionCounter;
         // What lies beyond the table is ignored; a lone quote is an empty caption.
-        if (captionCounter <= CaptionCount)
+        if (captionCounter <= CaptionCapacity)
             m_captions[captionCounter] =
                 line.size() >= 2 ? line.mid(1, line.size() - 2) : QString();
         return;
@@ -153,7 +153,7 @@ void LanguageFile::applySetting(const QString &key, const QString &value) {
 }
 
 QString LanguageFile::caption(int n) const {
-    if (n < 1 || n > CaptionCount)
+    if (n < 1 || n > CaptionCapacity)
         return {};
     if (!m_read) {
         for (const BuiltInCaption &builtIn : BuiltInCaptions) {

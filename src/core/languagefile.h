@@ -18,6 +18,9 @@ struct TranslationLanguage {
 class LanguageFile {
 public:
     static constexpr int CaptionCount = 250;
+    // Captions the program added after the first 250 are read too; a file without them
+    // still serves.
+    static constexpr int CaptionCapacity = 262;
     static constexpr int TranslationRowCount = 41;
 
     // Empty when the name could leave the languages folder.
@@ -33,7 +36,7 @@ public:
     // NUL bytes: not a picture, program or UTF-16 file) and gives all 250 captions.
     bool isUsable() const { return m_isText && m_captionsRead >= CaptionCount; }
 
-    // Caption n for n in 1..250; empty for any other n. Until a language file has been
+    // Caption n for n in 1..CaptionCapacity; empty for any other n. Until a language file has been
     // read, the few texts that messages at start-up need are given in English, so no
     // message shows empty.
     QString caption(int n) const;
@@ -50,7 +53,7 @@ private:
     void parseLine(const QString &line, int &captionCounter, int &pairCounter);
     void applySetting(const QString &key, const QString &value);
 
-    std::array<QString, CaptionCount + 1> m_captions; // slot 0 is never filled
+    std::array<QString, CaptionCapacity + 1> m_captions; // slot 0 is never filled
     std::array<TranslationLanguage, TranslationRowCount> m_rows;
     int m_lastTranslationRow = 0;
     LanguageSettings m_settings;

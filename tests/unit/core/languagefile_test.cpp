@@ -44,7 +44,9 @@ TEST(LanguageFileCaptions, ExtraCaptionsBeyondTheTableAreIgnored) {
         lines.append(QStringLiteral("\"c%1\"").arg(i));
     const LanguageFile file = parsed(lines);
     EXPECT_EQ(file.caption(250), "c250");
-    EXPECT_EQ(file.caption(251), "");
+    EXPECT_EQ(file.caption(LanguageFile::CaptionCapacity),
+              QStringLiteral("c%1").arg(LanguageFile::CaptionCapacity));
+    EXPECT_EQ(file.caption(LanguageFile::CaptionCapacity + 1), "");
     EXPECT_EQ(file.caption(0), "");
     EXPECT_EQ(file.caption(-1), "");
 }
