@@ -35,6 +35,12 @@ bool LinkTable::readTable(int minRows) {
     return !file.exists() || file.isReadable();
 }
 
+QString LinkTable::shownAddress(const QString &address) {
+    if (address.size() <= ShownAddressLength)
+        return address;
+    return address.left(ShownAddressLength) + QStringLiteral("..");
+}
+
 LinkTable::AddOutcome LinkTable::addPage(const Page &page) {
     if (page.title.isEmpty())
         return AddOutcome::NoTitle;
@@ -42,10 +48,8 @@ LinkTable::AddOutcome LinkTable::addPage(const Page &page) {
         if (m_model.entry(row).name == page.title)
             return AddOutcome::AlreadyThere;
     }
-    QString shown = page.addressText;
-    if (shown.size() > ShownAddressLength)
-        shown = shown.left(ShownAddressLength) + QStringLiteral("..");
-    m_model.addLink({page.title, page.address, QString(), QString(), shown, page.date});
+    m_model.addLink({page.title, page.address, QString(), QString(), shownAddress(page.addressText),
+                     page.date});
     // The group's count follows when the save has written the link, so the titles never
     // count a link its file does not hold.
     m_modified = true;

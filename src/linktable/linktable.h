@@ -22,6 +22,7 @@ public:
     void applyColumnTitles(const LanguageFile &language);
 
     QString groupFilePath(int group) const;
+    const LinkGroupStore &store() const { return m_store; }
     int currentGroup() const { return m_currentGroup; }
     void setCurrentGroup(int group);
 
@@ -44,6 +45,8 @@ public:
     };
     enum class AddOutcome { Added, NoTitle, AlreadyThere };
     static constexpr int ShownAddressLength = 100;
+    // The address as the grid shows it: cut to ShownAddressLength and marked "..".
+    static QString shownAddress(const QString &address);
     // ADD_Tab: the page becomes the current group's next link, unless it has no title yet
     // or a link of the group has its title for a name. saveTable() writes it.
     AddOutcome addPage(const Page &page);
