@@ -2,6 +2,7 @@
 
 #include "commandbar/commandregistry.h"
 #include "commandbar/maincommandtable.h"
+#include "core/captions.h"
 
 #include <QList>
 
@@ -59,6 +60,10 @@ const Button Buttons[] = {
     {W::LinkTable, "HELP2", 8, "HELP", Plain, tip(83), A::Help},
     shared(W::LinkTable, Separator7),
     {W::LinkTable, "TITLE", 9, "LANGUAGEFILE", Plain, tip(77), A::EditTitle},
+    {W::LinkTable, "IMPORTBM", 11, "FAVORITES", Plain, tip(Captions::ImportBookmarks),
+     A::ImportBookmarks},
+    {W::LinkTable, "EXPORTBM", 12, "WEBARCHIVE", Plain, tip(Captions::ExportBookmarks),
+     A::ExportBookmarks},
     // The search of the link table has no place on its bar.
     {W::LinkTable, "SEARCH", 10, "MAGNIFIER", Plain, tip(84), A::None, false, Made::OffBar},
 

@@ -32,6 +32,8 @@ enum class Action {
     SortLinks,
     EditTitle,
     Remove,
+    ImportBookmarks,
+    ExportBookmarks,
 };
 
 // The cmdBar element of each window: the index its clicks carry.

@@ -4,7 +4,9 @@
 // beyond those every button and notice has always had.
 namespace Captions {
 constexpr int ProgramName = 179;
+constexpr int DefaultGroupTitle = 34; // an empty link group's title, before its number
 constexpr int FileNotSaved = 105;
+constexpr int LinksNotSaved = 91;
 constexpr int FileNotOpened = 106;
 constexpr int LanguageFileNotLoaded = 207;
 constexpr int StatusBar = 185;

@@ -1,5 +1,7 @@
 #include "groupstrip.h"
 
+#include "linktable/linktitles.h"
+
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
@@ -34,6 +36,11 @@ void GroupStrip::setTitle(int index, const QString &title) {
     shown.replace(QLatin1Char('&'), QLatin1String("&&"));
     setTabText(index, shown);
     setAccessibleTabName(index, title);
+}
+
+void GroupStrip::setTitles(const LinkTitles &titles) {
+    for (int tab = 0; tab < count(); ++tab)
+        setTitle(tab, titles.title(1 + m_strip * count() + tab));
 }
 
 QString GroupStrip::title(int index) const {

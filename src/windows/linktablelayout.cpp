@@ -3,6 +3,7 @@
 #include "desktop/twips.h"
 
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -19,6 +20,8 @@ constexpr int LabelLeft = 180;
 constexpr int StripLeft = 100;
 constexpr int StripMargin = 250;
 constexpr int BottomMargin = 100;
+constexpr int SearchFieldWidth = 3600;
+const int ColumnWidths[] = {400, 4000, 0, 2000, 1600, -1, 1100};
 
 } // namespace
 
@@ -76,6 +79,9 @@ void LinkTableLayout::arrange() {
     m_parts.titleBox.setGeometry(boxLeft, rowTop, twips.toPixels(TitleBoxWidth), rowHeight);
     m_parts.moveLabel.setGeometry(boxLeft + twips.toPixels(TitleBoxWidth) + 8, rowTop, rowHeight,
                                   rowHeight);
+    const int searchWidth = twips.toPixels(SearchFieldWidth);
+    m_parts.searchField.setGeometry(width - searchWidth - twips.toPixels(StripMargin), rowTop,
+                                    searchWidth, rowHeight);
 
     // Strip 6 at the top, each lower one under the next higher, strip 0 over the grid.
     // Each takes its own height: a strip in the desktop's font is taller than 230 twips.
@@ -90,4 +96,19 @@ void LinkTableLayout::arrange() {
     const int gridTop = top + 2;
     m_parts.grid.setGeometry(left, gridTop, stripWidth,
                              std::max(0, window.height() - gridTop - twips.toPixels(BottomMargin)));
+    m_parts.searchHits.setGeometry(m_parts.grid.geometry());
+}
+
+int LinkTableLayout::minRows(const QTableView &grid) {
+    const int rowHeight = std::max(1, grid.verticalHeader()->defaultSectionSize());
+    const int screenHeight = grid.screen() ? grid.screen()->geometry().height() : 768;
+    return std::max(1, int(screenHeight / double(rowHeight) * 0.75));
+}
+
+void LinkTableLayout::setColumnWidths(QTableView &grid) {
+    const Twips twips = Twips::forScreen(grid.screen());
+    for (int column = 0; column < int(std::size(ColumnWidths)); ++column) {
+        if (ColumnWidths[column] > 0)
+            grid.setColumnWidth(column, twips.toPixels(ColumnWidths[column]));
+    }
 }

@@ -10,10 +10,11 @@ class QLineEdit;
 class QTableView;
 class QTabBar;
 class QToolBar;
+class QWidget;
 
 // Where the link table window's parts go: its bars along the top (the close bar at the
-// right edge), the title row, the group strips from strip 6 down to strip 0, and the grid
-// filling the rest. Measures are kept in twips, as the stored placement is.
+// right edge), the title row with the search field, the group strips from strip 6 down to strip 0,
+// and the grid filling the rest. Measures are kept in twips, as the stored placement is.
 class LinkTableLayout {
 public:
     struct Parts {
@@ -25,6 +26,8 @@ public:
         QLabel &moveLabel;
         QList<QTabBar *> strips; // strip 0 first
         QTableView &grid;
+        QLineEdit &searchField; // at the right end of the title row
+        QWidget &searchHits;    // where the grid is, over it while shown
     };
 
     static constexpr int DesignWidth = 14400;
@@ -41,6 +44,10 @@ public:
     void arrange();
     // A resize: arranges only at MinimumWidth and more, and not while minimised.
     void resized();
+    // GO_Grid's column widths, in twips (column 5 keeps the grid's own).
+    static void setColumnWidths(QTableView &grid);
+    // The rows that fill three quarters of the screen, so the grid never looks cut short.
+    static int minRows(const QTableView &grid);
 
 private:
     Parts m_parts;

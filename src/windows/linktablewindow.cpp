@@ -1,5 +1,6 @@
 #include "linktablewindow.h"
 
+#include "bookmarktransfer.h"
 #include "commandbar/commandregistry.h"
 #include "commandbar/windowcommandbar.h"
 #include "core/captions.h"
@@ -7,21 +8,20 @@
 #include "core/notifier.h"
 #include "core/programstate.h"
 #include "desktop/desktop.h"
-#include "desktop/twips.h"
 #include "groupstrip.h"
 #include "linkeditor.h"
+#include "linksearchbox.h"
 #include "linktablelayout.h"
+#include "movelabel.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
+#include <QListWidget>
 #include <QShowEvent>
 #include <QTableView>
 #include <QToolBar>
-#include <QWindow>
 
 namespace {
 
@@ -32,13 +32,9 @@ constexpr int GroupTitleText = 72;
 constexpr int TypeTitleText = 85;
 constexpr int AlreadyThereText = 86;
 constexpr int NoTitleText = 87;
-constexpr int NotSavedText = 91;
 constexpr int ReadFailedText = 92;
 constexpr int SaveQuestionText = 101;
 constexpr int MoveText = 215;
-
-// GO_Grid: column widths in twips (column 5 keeps the grid's own).
-const int ColumnWidths[] = {400, 4000, 0, 2000, 1600, -1, 1100};
 
 } // namespace
 
@@ -63,27 +59,22 @@ LinkTableWindow::LinkTableWindow(const WindowContext &context, LinkTable &table,
     m_text1->setToolTip(texts.caption(TypeTitleText));
     m_text1->hide();
     connect(m_text1, &QLineEdit::returnPressed, this, &LinkTableWindow::renameGroup);
-    m_lblMove = new QLabel(this);
-    m_lblMove->setObjectName(QStringLiteral("lblMove"));
-    m_lblMove->setPixmap(QIcon::fromTheme(QStringLiteral("transform-move")).pixmap(16));
-    m_lblMove->setText(m_lblMove->pixmap().isNull() ? QStringLiteral("✥") : QString());
-    m_lblMove->setToolTip(texts.caption(MoveText));
-    m_lblMove->setAccessibleName(texts.caption(MoveText));
-    m_lblMove->setCursor(Qt::SizeAllCursor);
-    m_lblMove->installEventFilter(this);
+    m_lblMove = new MoveLabel(texts.caption(MoveText), this);
 
     buildStrips();
     buildGrid();
-    m_layout = std::make_unique<LinkTableLayout>(LinkTableLayout::Parts{
-        *this, *m_cmdBar0->toolBar(), *m_cmdBar1->toolBar(), *m_label1, *m_text1, *m_lblMove,
-        QList<QTabBar *>(m_tabF.begin(), m_tabF.end()), *m_gridList});
+    m_search = new LinkSearchBox(texts, m_table, this);
+    connect(m_search, &LinkSearchBox::linkChosen, this, &LinkTableWindow::chooseAddress);
+    m_transfer = new BookmarkTransfer(context, m_table, *this);
+    connect(m_transfer, &BookmarkTransfer::importFinished, this, &LinkTableWindow::reloadAll);
+    m_layout = std::make_unique<LinkTableLayout>(
+        LinkTableLayout::Parts{*this, *m_cmdBar0->toolBar(), *m_cmdBar1->toolBar(), *m_label1,
+                               *m_text1, *m_lblMove, QList<QTabBar *>(m_tabF.begin(), m_tabF.end()),
+                               *m_gridList, *m_search->field(), *m_search->hits()});
     m_layout->placeWindow(context.state.settings.linkTable);
     m_layout->arrange();
 
-    // The rows that fill three quarters of the screen, so the grid never looks cut short.
-    const int rowHeight = std::max(1, m_gridList->verticalHeader()->defaultSectionSize());
-    const int screenHeight = screen() ? screen()->geometry().height() : 768;
-    m_minRows = std::max(1, int(screenHeight / double(rowHeight) * 0.75));
+    m_minRows = LinkTableLayout::minRows(*m_gridList);
 
     m_table.setCurrentGroup(0);
     readTable();
@@ -122,20 +113,29 @@ void LinkTableWindow::buildBars() {
 void LinkTableWindow::buildStrips() {
     for (int strip = 0; strip < StripCount; ++strip) {
         auto *tabs = new GroupStrip(strip, this);
-        for (int tab = 0; tab < LinkTable::TabsPerStrip; ++tab) {
+        for (int tab = 0; tab < LinkTable::TabsPerStrip; ++tab)
             tabs->addTab(QString());
-            tabs->setTitle(tab, m_table.titles().title(1 + strip * LinkTable::TabsPerStrip + tab));
-        }
         tabs->setShowsCurrent(strip == 0);
-        tabs->setAccessibleName(m_context.language.caption(34) + QLatin1Char(' ') +
+        tabs->setAccessibleName(m_context.language.caption(Captions::DefaultGroupTitle) + QLatin1Char(' ') +
                                 QString::number(strip + 1));
         // A click on the current tab of a strip that shows none chooses it as well.
         connect(tabs, &QTabBar::tabBarClicked, this,
                 [this, strip](int tab) { chooseGroup(strip, tab); });
         connect(tabs, &QTabBar::currentChanged, this,
                 [this, strip](int tab) { chooseGroup(strip, tab); });
+        tabs->setTitles(m_table.titles());
         m_tabF[strip] = tabs;
     }
+}
+
+void LinkTableWindow::reloadAll(bool changed) {
+    if (!changed)
+        return;
+    told(m_table.readTitles(m_context.language));
+    for (GroupStrip *strip : m_tabF)
+        strip->setTitles(m_table.titles());
+    readTable();
+    m_search->invalidate();
 }
 
 void LinkTableWindow::buildGrid() {
@@ -148,11 +148,7 @@ void LinkTableWindow::buildGrid() {
     m_gridList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_gridList->setSelectionMode(QAbstractItemView::ContiguousSelection);
     m_gridList->setWordWrap(false);
-    const Twips twips = Twips::forScreen(screen());
-    for (int column = 0; column < LinkTableModel::ColumnCount; ++column) {
-        if (ColumnWidths[column] > 0)
-            m_gridList->setColumnWidth(column, twips.toPixels(ColumnWidths[column]));
-    }
+    LinkTableLayout::setColumnWidths(*m_gridList);
     m_gridList->setColumnHidden(LinkTableModel::AddressColumn, true);
     m_gridList->horizontalHeader()->setStretchLastSection(true);
     connect(m_gridList, &QTableView::clicked, this, &LinkTableWindow::gridClicked);
@@ -171,26 +167,19 @@ void LinkTableWindow::showEvent(QShowEvent *event) {
         m_gridList->setFocus();
 }
 
-bool LinkTableWindow::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == m_lblMove && event->type() == QEvent::MouseButtonPress && windowHandle()) {
-        windowHandle()->startSystemMove();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void LinkTableWindow::readTable() {
     if (!m_table.readTable(m_minRows))
         tell(ReadFailedText, m_table.groupFilePath(m_table.currentGroup()));
 }
 
 bool LinkTableWindow::saveTable() {
+    m_search->invalidate();
     return told(m_table.saveTable());
 }
 
 bool LinkTableWindow::told(const WriteResult &result) {
     if (!result)
-        tell(NotSavedText, result.path + QLatin1Char('\n') + result.error);
+        tell(Captions::LinksNotSaved, result.path + QLatin1Char('\n') + result.error);
     return result.ok;
 }
 
@@ -229,6 +218,13 @@ void LinkTableWindow::buttonClick(int index, const QString &key) {
         break;
     case WindowBars::Action::EditTitle:
         toggleTitleEdit();
+        break;
+    case WindowBars::Action::ImportBookmarks:
+        if (offerSave())
+            m_transfer->startImport();
+        break;
+    case WindowBars::Action::ExportBookmarks:
+        m_transfer->exportAll();
         break;
     default:
         break;
@@ -369,7 +365,11 @@ void LinkTableWindow::gridDoubleClicked(const QModelIndex &index) {
 void LinkTableWindow::chooseLink(int row) {
     if (!m_table.model().isLink(row))
         return;
-    m_chosenLink = m_table.model().entry(row).address;
+    chooseAddress(m_table.model().entry(row).address);
+}
+
+void LinkTableWindow::chooseAddress(const QString &address) {
+    m_chosenLink = address;
     GO_Exit(Accepted);
 }
 

@@ -8,7 +8,9 @@
 #include <functional>
 #include <memory>
 
+class BookmarkTransfer;
 class GroupStrip;
+class LinkSearchBox;
 class LinkTableLayout;
 class QLabel;
 class QLineEdit;
@@ -39,6 +41,8 @@ public:
     GroupStrip *tabF(int strip) const { return m_tabF.at(strip); }
     QLineEdit *text1() const { return m_text1; }
     QToolBar *toolBar(int element) const;
+    LinkSearchBox *search() const { return m_search; }
+    BookmarkTransfer *bookmarkTransfer() const { return m_transfer; }
 
     // The bars' click handler: elements 0 and 1.
     void buttonClick(int index, const QString &key);
@@ -50,13 +54,14 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void reject() override;
 
 private:
     void buildBars();
     void buildStrips();
     void buildGrid();
+    // After an import: the groups' titles and the shown group as the files now hold them.
+    void reloadAll(bool changed);
     void showCurrentGroup();
     void readTable();
     // Save_Table; a failure is told and the table stays as it is, still modified.
@@ -72,6 +77,7 @@ private:
     void gridDoubleClicked(const QModelIndex &index);
     // GOURL: the row's address is the link chosen, and the window closes.
     void chooseLink(int row);
+    void chooseAddress(const QString &address);
     // Asks caption 101 when links are unsaved; false when they could not be saved.
     bool offerSave();
     void GO_Exit(int result);
@@ -85,6 +91,8 @@ private:
     std::array<GroupStrip *, StripCount> m_tabF{};
     std::unique_ptr<LinkTableLayout> m_layout;
     QTableView *m_gridList = nullptr;
+    LinkSearchBox *m_search = nullptr;
+    BookmarkTransfer *m_transfer = nullptr;
     QLineEdit *m_text1 = nullptr;
     QLabel *m_label1 = nullptr;
     QLabel *m_lblMove = nullptr;
