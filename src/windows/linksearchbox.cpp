@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QShortcut>
+#include <QtConcurrent/QtConcurrentRun>
 
 LinkSearchBox::LinkSearchBox(const LanguageFile &language, const LinkTable &table, QWidget *window)
     : QObject(window)
@@ -32,10 +33,37 @@ LinkSearchBox::LinkSearchBox(const LanguageFile &language, const LinkTable &tabl
         m_field->setFocus(Qt::ShortcutFocusReason);
         m_field->selectAll();
     });
+    connect(&m_building, &QFutureWatcher<LinkSearch>::finished, this, &LinkSearchBox::built);
+    build();
+}
+
+LinkSearchBox::~LinkSearchBox() {
+    m_building.waitForFinished();
 }
 
 void LinkSearchBox::invalidate() {
     m_search.clear();
+    build();
+}
+
+void LinkSearchBox::build() {
+    if (m_building.isRunning()) {
+        m_stale = true;
+        return;
+    }
+    m_building.setFuture(QtConcurrent::run([store = m_table.store(), titles = m_table.titles()] {
+        LinkSearch index;
+        index.rebuild(store, titles, LinkTable::GroupCount);
+        return index;
+    }));
+}
+
+void LinkSearchBox::built() {
+    if (std::exchange(m_stale, false)) {
+        build();
+        return;
+    }
+    m_search = m_building.result();
     if (!m_field->text().isEmpty())
         search(m_field->text());
 }
@@ -47,13 +75,15 @@ void LinkSearchBox::search(const QString &text) {
         return;
     }
     if (!m_search.isBuilt())
-        m_search.rebuild(m_table.store(), m_table.titles(), LinkTable::GroupCount);
+        return; // shown once the index is ready
+    m_hits->setUpdatesEnabled(false); // one paint for the whole list
     for (const LinkSearch::Hit &hit : m_search.find(text, MaxHits)) {
         auto *item = new QListWidgetItem(hit.name + QStringLiteral("  —  ") + hit.groupTitle);
         item->setData(Qt::UserRole, hit.address);
         item->setToolTip(hit.shownAddress);
         m_hits->addItem(item);
     }
+    m_hits->setUpdatesEnabled(true);
     m_hits->show();
     m_hits->raise();
 }

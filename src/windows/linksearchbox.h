@@ -2,6 +2,7 @@
 
 #include "linktable/linksearch.h"
 
+#include <QFutureWatcher>
 #include <QObject>
 
 class LanguageFile;
@@ -20,14 +21,16 @@ class LinkSearchBox : public QObject {
 
 public:
     // More hits than a list can usefully show are left out; a longer text narrows them.
-    static constexpr int MaxHits = 500;
+    static constexpr int MaxHits = 200;
 
     LinkSearchBox(const LanguageFile &language, const LinkTable &table, QWidget *window);
+    ~LinkSearchBox() override;
 
     QLineEdit *field() const { return m_field; }
     QListWidget *hits() const { return m_hits; }
-    // The links changed: the index is built again when it is next searched.
+    // The links changed: the index is built again.
     void invalidate();
+    bool isReady() const { return m_search.isBuilt(); }
 
 Q_SIGNALS:
     void linkChosen(const QString &address);
@@ -37,6 +40,10 @@ protected:
 
 private:
     void search(const QString &text);
+    // Reading 105 files held the interface thread for about 50 ms: the index is built on a
+    // worker from the window's opening on, and a text typed before shows once it is ready.
+    void build();
+    void built();
     void openFirst();
     void open(const QListWidgetItem *item);
 
@@ -44,4 +51,6 @@ private:
     LinkSearch m_search;
     QLineEdit *m_field = nullptr;
     QListWidget *m_hits = nullptr;
+    QFutureWatcher<LinkSearch> m_building;
+    bool m_stale = false; // the links changed while the index was being built
 };

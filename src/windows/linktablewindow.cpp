@@ -116,8 +116,8 @@ void LinkTableWindow::buildStrips() {
         for (int tab = 0; tab < LinkTable::TabsPerStrip; ++tab)
             tabs->addTab(QString());
         tabs->setShowsCurrent(strip == 0);
-        tabs->setAccessibleName(m_context.language.caption(Captions::DefaultGroupTitle) + QLatin1Char(' ') +
-                                QString::number(strip + 1));
+        tabs->setAccessibleName(m_context.language.caption(Captions::DefaultGroupTitle) +
+                                QLatin1Char(' ') + QString::number(strip + 1));
         // A click on the current tab of a strip that shows none chooses it as well.
         connect(tabs, &QTabBar::tabBarClicked, this,
                 [this, strip](int tab) { chooseGroup(strip, tab); });
@@ -173,8 +173,9 @@ void LinkTableWindow::readTable() {
 }
 
 bool LinkTableWindow::saveTable() {
+    const bool saved = told(m_table.saveTable());
     m_search->invalidate();
-    return told(m_table.saveTable());
+    return saved;
 }
 
 bool LinkTableWindow::told(const WriteResult &result) {

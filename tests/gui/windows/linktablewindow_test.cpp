@@ -1,13 +1,17 @@
+#include "core/captions.h"
 #include "desktop/systemdesktop.h"
 #include "filehelpers.h"
 #include "text/textfile.h"
+#include "waituntil.h"
 #include "windows/groupstrip.h"
 #include "windows/linkeditor.h"
+#include "windows/linksearchbox.h"
 #include "windows/linktablewindow.h"
 #include "windowstestsupport.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <memory>
@@ -245,4 +249,42 @@ TEST_F(LinkTableWindowTest, HelpOnADesktopWithNoPdfViewerSaysSoWithThePath) {
     ASSERT_EQ(notifier.messages.size(), 1);
     EXPECT_TRUE(notifier.messages[0].contains("The file could not be opened.\n" +
                                               folder.path("Data/QuortGOTabEng.pdf")));
+}
+
+TEST_F(LinkTableWindowTest, SearchFindsALinkOfAnotherGroupIgnoringAccentsAndEnterOpensIt) {
+    table.titles().setTitle(42, QStringLiteral("Food"));
+    putGroup(41, "Café Bleu;-;https://bleu.example/;-;;-;pin;-;bleu.example/;-;2026-01-02\r\n", 1);
+    putGroup(0, "Tea house;-;https://tea.example/;-;;-;;-;tea/;-;2026-01-02\r\n", 1);
+    auto window = open();
+    QApplication::setActiveWindow(window.get());
+    QLineEdit *field = window->search()->field();
+    EXPECT_EQ(field->accessibleName(), language.caption(Captions::SearchLinks));
+
+    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(field->hasFocus());
+    QTest::keyClicks(field, QStringLiteral("cafe"));
+    QListWidget *hits = window->search()->hits();
+    EXPECT_TRUE(waitUntil([&] { return hits->isVisible(); }));
+    ASSERT_EQ(hits->count(), 1);
+    EXPECT_TRUE(hits->item(0)->text().contains(QStringLiteral("Café Bleu")));
+    EXPECT_TRUE(hits->item(0)->text().contains(QLatin1String("Food")));
+    EXPECT_FALSE(hits->item(0)->text().contains(QLatin1String("pin")));
+
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_EQ(window->chosenLink(), "https://bleu.example/");
+}
+
+TEST_F(LinkTableWindowTest, EscClearsTheSearchAndLeavesTheWindowOpen) {
+    putGroup(7, "Tea house;-;https://tea.example/;-;;-;;-;tea/;-;2026-01-02\r\n", 1);
+    auto window = open();
+    QLineEdit *field = window->search()->field();
+    QTest::keyClicks(field, QStringLiteral("TEA"));
+    EXPECT_TRUE(waitUntil([&] { return window->search()->hits()->count() == 1; }));
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_FALSE(window->search()->hits()->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->chosenLink().isEmpty());
 }
