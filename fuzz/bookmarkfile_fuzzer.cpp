@@ -24,8 +24,8 @@ bool breaksALine(const QString &text) {
 
 // Input: a bookmark file as the import reads it.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                     qsizetype(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const BookmarkFile::Parsed parsed = BookmarkFile::parse(bytes);
     require(parsed.error == BookmarkFile::Error::None || parsed.links.isEmpty(),
             "a file refused still gave links");

@@ -75,7 +75,7 @@ void LinkSearchBox::search(const QString &text) {
         return;
     }
     if (!m_search.isBuilt())
-        return; // shown once the index is ready
+        return;                       // shown once the index is ready
     m_hits->setUpdatesEnabled(false); // one paint for the whole list
     for (const LinkSearch::Hit &hit : m_search.find(text, MaxHits)) {
         auto *item = new QListWidgetItem(hit.name + QStringLiteral("  —  ") + hit.groupTitle);
