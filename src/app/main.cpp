@@ -8,6 +8,7 @@
 #include "app/terminationhandler.h"
 #include "browser/enginewebview.h"
 #include "core/programlocation.h"
+#include "core/version.h"
 #include "export/libreoffice/libreofficesuite.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuortTrans"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORTTRANS_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.QuortTrans"));
     const HeartbeatProbe heartbeat; // the benchmarks' view of the interface thread
 
