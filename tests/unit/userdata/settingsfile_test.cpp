@@ -1,6 +1,6 @@
-#include "app/settingsfile.h"
 #include "core/programstate.h"
 #include "filehelpers.h"
+#include "userdata/settingsfile.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-#include "app/exitfiles.h"
+#include "startup/exitfiles.h"
 
-#include "app/settingsfile.h"
 #include "core/programfiles.h"
 #include "core/programstate.h"
 #include "userdata/historyfile.h"
 #include "userdata/optionsfile.h"
+#include "userdata/settingsfile.h"
 
 #include <QFile>
 

@@ -1,6 +1,5 @@
-#include "app/startaddress.h"
+#include "startup/startaddress.h"
 
-#include "app/mainmessages.h"
 #include "browser/addressbar.h"
 #include "browser/addressrule.h"
 #include "browser/browsertabs.h"
@@ -8,6 +7,7 @@
 #include "browser/webview.h"
 #include "core/programfiles.h"
 #include "core/programstate.h"
+#include "startup/mainmessages.h"
 
 namespace StartAddress {
 

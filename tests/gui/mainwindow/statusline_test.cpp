@@ -1,5 +1,5 @@
 // The status line: what it shows while a page reports its progress.
-#include "app/statusline.h"
+#include "mainwindow/statusline.h"
 #include "waituntil.h"
 
 #include <QLabel>

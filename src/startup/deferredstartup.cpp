@@ -1,12 +1,12 @@
-#include "app/deferredstartup.h"
+#include "startup/deferredstartup.h"
 
-#include "app/mainmessages.h"
 #include "commandbar/commandbutton.h"
 #include "commandbar/commandregistry.h"
 #include "commandbar/maincommandtable.h"
 #include "core/programfiles.h"
 #include "core/programstate.h"
 #include "linktable/linktable.h"
+#include "startup/mainmessages.h"
 
 namespace DeferredStartup {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/mainlayout.h"
 #include "core/settingsvalues.h"
+#include "mainwindow/mainlayout.h"
 
 #include <QSizeF>
 

@@ -1,12 +1,12 @@
-#include "app/mainwindowtexts.h"
+#include "mainwindow/mainwindowtexts.h"
 
-#include "app/statusline.h"
 #include "browser/addressbar.h"
 #include "browser/findbar.h"
 #include "browser/tabstrip.h"
 #include "commandbar/maincommandbars.h"
 #include "core/captions.h"
 #include "core/languagefile.h"
+#include "mainwindow/statusline.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,5 @@
-#include "app/mainpageexports.h"
+#include "mainwindow/mainpageexports.h"
 
-#include "app/mainwindowlayout.h"
-#include "app/statusline.h"
 #include "browser/browsertabs.h"
 #include "browser/webview.h"
 #include "commandbar/floatingbars.h"
@@ -11,6 +9,8 @@
 #include "export/officesuite.h"
 #include "export/pagecapture.h"
 #include "export/pageexports.h"
+#include "mainwindow/mainwindowlayout.h"
+#include "mainwindow/statusline.h"
 
 #include <QDir>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "app/mainmessages.h"
+#include "startup/mainmessages.h"
 
 #include "core/captions.h"
 #include "core/languagefile.h"

@@ -1,4 +1,4 @@
-#include "app/rendererchoice.h"
+#include "startup/rendererchoice.h"
 
 #include <gtest/gtest.h>
 

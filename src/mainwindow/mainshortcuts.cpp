@@ -1,4 +1,4 @@
-#include "app/mainshortcuts.h"
+#include "mainwindow/mainshortcuts.h"
 
 #include "browser/addressbar.h"
 #include "browser/findbar.h"

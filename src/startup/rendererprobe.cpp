@@ -1,4 +1,4 @@
-#include "app/rendererprobe.h"
+#include "startup/rendererprobe.h"
 
 #include <QOffscreenSurface>
 #include <QOpenGLContext>

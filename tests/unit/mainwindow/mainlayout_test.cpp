@@ -1,6 +1,6 @@
-#include "app/mainlayout.h"
-#include "app/windowplacement.h"
 #include "filehelpers.h"
+#include "mainwindow/mainlayout.h"
+#include "mainwindow/windowplacement.h"
 
 #include <gtest/gtest.h>
 

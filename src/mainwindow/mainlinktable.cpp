@@ -1,4 +1,4 @@
-#include "app/mainlinktable.h"
+#include "mainwindow/mainlinktable.h"
 
 #include "browser/addressbar.h"
 #include "browser/browsertabs.h"

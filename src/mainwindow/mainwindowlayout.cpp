@@ -1,7 +1,5 @@
-#include "app/mainwindowlayout.h"
+#include "mainwindow/mainwindowlayout.h"
 
-#include "app/statusline.h"
-#include "app/windowplacement.h"
 #include "browser/addressbar.h"
 #include "browser/browsertabs.h"
 #include "browser/findbar.h"
@@ -13,6 +11,8 @@
 #include "commandbar/maincommandtable.h"
 #include "core/programstate.h"
 #include "desktop/twips.h"
+#include "mainwindow/statusline.h"
+#include "mainwindow/windowplacement.h"
 
 #include <QGuiApplication>
 #include <QLabel>

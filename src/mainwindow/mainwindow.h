@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/mainmessages.h"
 #include "browser/browsertabs.h"
 #include "browser/webview.h"
 #include "core/programfiles.h"
 #include "core/programstate.h"
 #include "desktop/twips.h"
 #include "dispatch/mainwindowactions.h"
+#include "startup/mainmessages.h"
 
 #include <QTimer>
 #include <QWidget>

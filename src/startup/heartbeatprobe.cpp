@@ -1,4 +1,4 @@
-#include "app/heartbeatprobe.h"
+#include "startup/heartbeatprobe.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,13 +1,13 @@
 // The bars the tabs share follow the tab the user is on, with the real engine on pages
 // served from 127.0.0.1, and the link table adds the page the user sees.
-#include "app/mainwindow.h"
-#include "app/statusline.h"
 #include "browser/addressbar.h"
 #include "browser/enginewebview.h"
 #include "browser/navigationpolicy.h"
 #include "browser/pagetracker.h"
 #include "browser/tabstrip.h"
 #include "linktable/linktable.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/statusline.h"
 #include "programfolderfixture.h"
 #include "recordingnotifier.h"
 #include "support/httpserver.h"

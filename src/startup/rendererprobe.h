@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/rendererchoice.h"
+#include "startup/rendererchoice.h"
 
 // Chooses Qt Quick's renderer: the user's QT_QUICK_BACKEND (or QMLSCENE_DEVICE) first,
 // then the language file's RENDERER setting, and for auto the OpenGL renderer, asked once.

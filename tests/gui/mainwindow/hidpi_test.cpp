@@ -1,11 +1,11 @@
 // Run with QT_SCALE_FACTOR=2: every logical pixel is two device pixels.
-#include "app/mainwindow.h"
 #include "commandbar/commandbutton.h"
 #include "commandbar/commandregistry.h"
 #include "commandbar/maincommandbars.h"
 #include "commandbar/mainimages.h"
 #include "fakewebview.h"
 #include "filehelpers.h"
+#include "mainwindow/mainwindow.h"
 #include "programfolderfixture.h"
 #include "recordingnotifier.h"
 #include "text/textfile.h"
