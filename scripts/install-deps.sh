@@ -18,6 +18,8 @@ packages=(
   libgtest-dev xvfb xauth poppler-utils x11-utils imagemagick
   # translation on this computer, with the two pairs the tests use
   apertium apertium-eng-spa apertium-eng-cat
+  # the page's language
+  libcld2-dev
   # fuzzing the file readers
   clang libclang-rt-14-dev
   # fonts so pages and screen pictures show real text
