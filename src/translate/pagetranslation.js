@@ -38,6 +38,7 @@
   var blockOf = new Map();     // root element -> block
   var containerMemo = new Map();
   var observer = null;
+  var titleBlock = null;
 
   function refused(element) {
     if (element.getAttribute('translate') === 'no' || element.classList.contains('notranslate'))
@@ -350,8 +351,18 @@
     token = String(newToken);
     active = true;
     containerMemo = new Map();
+    // After a failure, what was never put back is asked for again; what was stays.
+    blocks.forEach(function (block, id) {
+      if (block.title ? block.shown !== null : block.hover !== null)
+        return;
+      blocks.delete(id);
+      if (!block.title)
+        blockOf.delete(block.root);
+    });
     var found = [];
-    var title = makeTitleBlock();
+    var title = null;
+    if (!titleBlock || titleBlock.shown === null || document.title !== titleBlock.shown)
+      title = titleBlock = makeTitleBlock();
     if (document.body)
       collect(document.body, found);
     observer = new MutationObserver(changed);
@@ -405,6 +416,7 @@
     });
     blocks = new Map();
     blockOf = new Map();
+    titleBlock = null;
     return true;
   }
 

@@ -197,6 +197,10 @@ TEST_F(PageTranslationTest, APageTurnsEnglishInPlaceAndBackExactly) {
                      " keptLink.getAttribute('href') === '/destino' &&"
                      " keptLink.textContent === 'this link'")
                     .toBool());
+    // The page's own scripts see nothing of the translation's script.
+    EXPECT_TRUE(page("typeof QuortPageTranslation === 'undefined' &&"
+                     " typeof quortPost === 'undefined' && typeof qt === 'undefined'")
+                    .toBool());
     page(QStringLiteral("keptLink.click()"));
     EXPECT_EQ(text("document.body.dataset.clicks"), "1");
     // Hovering shows the original.
