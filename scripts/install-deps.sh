@@ -7,7 +7,7 @@ packages=(
   # build
   cmake g++ ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-webengine-dev
-  qt6-webengine-dev-tools
+  qt6-webengine-dev-tools qt6-webchannel-dev
   libqt6opengl6-dev libgl-dev
   # the office suite the exports drive
   libreoffice-core-nogui libreoffice-writer-nogui libreoffice-calc-nogui
