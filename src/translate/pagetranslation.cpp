@@ -185,7 +185,12 @@ void PageTranslation::checkFinished() {
 }
 
 void PageTranslation::onFailed(quint64 id, const QString &reason) {
-    if (!m_asked.contains(id))
+    if (m_asked.contains(id))
+        stopWith(reason);
+}
+
+void PageTranslation::stopWith(const QString &reason) {
+    if (m_state != State::Translating && m_state != State::Translated)
         return;
     m_failure = reason;
     m_asked.clear();

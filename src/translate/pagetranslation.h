@@ -39,6 +39,9 @@ public:
     void translate();
     // Gives back the page's original text at once, without a reload.
     void showOriginal();
+    // Stops where it got, as when the translator fails: what was translated stays, the rest
+    // stays readable as it was, and showOriginal() still gives back the whole original.
+    void stopWith(const QString &reason);
 
     State state() const { return m_state; }
     int blocksDone() const { return m_done; }
