@@ -4,6 +4,7 @@
 #include "app/exitfiles.h"
 #include "app/mainlinktable.h"
 #include "app/mainpageexports.h"
+#include "app/mainpagetranslation.h"
 #include "app/mainshortcuts.h"
 #include "app/mainwindowlayout.h"
 #include "app/mainwindowtexts.h"
@@ -25,6 +26,7 @@
 #include "dispatch/maindispatcher.h"
 #include "linktable/linktable.h"
 #include "settings/languagechoice.h"
+#include "translate/pagetranslationbar.h"
 #include "translate/selectiontranslation.h"
 #include "userdata/historyfile.h"
 #include "userdata/optionsfile.h"
@@ -79,6 +81,9 @@ void MainWindow::createChildren() {
     m_findBar = new FindBar([this] { return m_tabs->currentView(); }, this);
     m_translation = std::make_unique<SelectionTranslation>(
         m_timer6, m_state, [this] { return m_tabs->currentView(); }, this);
+    m_pageTranslation = std::make_unique<MainPageTranslation>(
+        *this, *m_tabs, m_state, m_translation->localPairs(), [this] { layoutStep(); });
+    m_pageTranslation->addView(m_tabs->view(0));
     m_systemDesktop = std::make_unique<SystemDesktop>(m_files.folder());
     m_desktop = m_systemDesktop.get();
 
@@ -89,9 +94,9 @@ void MainWindow::createChildren() {
     connect(m_translation.get(), &SelectionTranslation::modeChanged, this,
             &MainWindow::showTranslationIndicator);
 
-    m_layout = std::make_unique<MainWindowLayout>(
-        MainWindowLayout::Parts{*this, *m_picBar, *m_statusLine, *m_bars, *m_tabStrip,
-                                *m_addressBar, *m_findBar, *m_tabs, *m_registry, m_state, m_twips});
+    m_layout = std::make_unique<MainWindowLayout>(MainWindowLayout::Parts{
+        *this, *m_picBar, *m_statusLine, *m_bars, *m_tabStrip, *m_addressBar, *m_findBar,
+        m_pageTranslation->bar(), *m_tabs, *m_registry, m_state, m_twips});
     m_pageExports = std::make_unique<MainPageExports>(
         *this, *m_statusLine, *m_floatingBars, *m_layout, *m_tabs, m_state, m_files, m_notifier);
     makeDispatcher();
@@ -138,6 +143,8 @@ void MainWindow::setDesktop(Desktop *desktop) {
 
 void MainWindow::onViewCreated(int /*index*/, WebView *view) {
     m_tracker->track(view);
+    if (m_pageTranslation) // view 0 comes before it, and is added when it is made
+        m_pageTranslation->addView(view);
     view->setPropertyTexts(MainWindowTexts::propertyTexts(m_state.language));
 }
 
@@ -238,6 +245,7 @@ void MainWindow::applyLanguageTexts() {
     MainWindowTexts::nameControls(m_state.language, *this, *m_statusLine, *m_tabStrip,
                                   *m_addressBar, *m_bars, *m_findBar);
     m_translation->applyLanguageTexts();
+    m_pageTranslation->applyLanguageTexts();
     for (WebView *view : m_tabs->views())
         view->setPropertyTexts(MainWindowTexts::propertyTexts(m_state.language));
 }
@@ -297,6 +305,10 @@ void MainWindow::applyBarStyle() {
 void MainWindow::showTranslationIndicator(bool on) {
     m_statusLine->timebar()->setIcon(m_images->picture(on ? MainImages::TranslationOnPicture
                                                           : MainImages::TranslationOffPicture));
+}
+
+void MainWindow::togglePageTranslation() {
+    m_pageTranslation->toggle();
 }
 
 void MainWindow::startTimers() {

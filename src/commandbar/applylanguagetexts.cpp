@@ -70,6 +70,7 @@ const Text Texts[] = {
     mainCaption("EDIT:VIEW", 35),
     mainCaption("EDIT:PICTURE", 176),
     mainCaption("EDIT:TRANS", 189),
+    mainCaption("TTS:PAGE", 255),
     mainCaption("EDIT:EXIT", 1),
     mainCaption("FILE:INTERNET", 161),
     mainCaption("FILE:EXPLORER", 160),

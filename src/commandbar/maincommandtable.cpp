@@ -100,6 +100,10 @@ const CommandEntry Entries[] = {
     {"NAVIGATE", "NAVIGATE:PICKHOME", 83, Plain, false},
     {"NAVIGATE", "NAVIGATE:HOME", 16, Plain, false},
 
+    // The TTS menu's generated items come before them.
+    {"TTS", "TTS:PAGE:SEPARATOR", -1, Separator, false},
+    {"TTS", "TTS:PAGE", 80, Plain, false},
+
     // The LANG menu's generated items come before it.
     {"LANG", "LANG:NEW", 119, Plain, false},
 

@@ -24,6 +24,7 @@ const MainShortcut Table[] = {
     {Qt::CTRL | Qt::Key_F, Menu, "EDIT:FINDDOC"},
     {Qt::CTRL | Qt::Key_D, Menu, "NAVIGATE:PICK"},
     {Qt::CTRL | Qt::Key_Q, Menu, "EDIT:EXIT"},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_L, Menu, "TTS:PAGE"},
     {Qt::CTRL | Qt::Key_Tab, Keyboard, "KEY:NEXTTAB"},
     // X reports Shift+Tab as Backtab.
     {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, Keyboard, "KEY:PREVTAB"},

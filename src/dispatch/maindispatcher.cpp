@@ -69,6 +69,7 @@ const D::Command D::Menus[] = {
     {"EDIT:DELETE", &D::deleteSelection},
     {"EDIT:VIEW", &D::viewSource},
     {"EDIT:TRANS", &D::translator},
+    {"TTS:PAGE", &D::translatePage},
     {"EDIT:EXIT", &D::exit},
     {"NAVIGATE:PICK", &D::pickBookmark},
     {"NAVIGATE:GO", &D::goBookmark},
@@ -341,6 +342,10 @@ void MainDispatcher::viewSource() {
     Desktop *desktop = &m_context.desktop;
     PageSource::GO_Source(*current, m_context.files.folder(),
                           [desktop](const QString &path) { desktop->openProgramFile(path); });
+}
+
+void MainDispatcher::translatePage() {
+    m_context.window.togglePageTranslation();
 }
 
 void MainDispatcher::translator() {
