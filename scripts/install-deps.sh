@@ -15,7 +15,7 @@ packages=(
   # setpriv, which starts the office so that it ends with the program
   util-linux
   # tests
-  libgtest-dev xvfb xauth poppler-utils x11-utils imagemagick
+  libgtest-dev xvfb xauth poppler-utils x11-utils imagemagick unzip
   # translation on this computer, with the two pairs the tests use
   apertium apertium-eng-spa apertium-eng-cat
   # the page's language

@@ -4,11 +4,14 @@
 #include "browser/enginewebview.h"
 #include "support/fakewebview.h"
 #include "support/httpserver.h"
+#include "translate/apertiummodefile.h"
+#include "translate/apertiumpipeline.h"
 #include "translate/blocktranslator.h"
 #include "translate/pagetranslation.h"
 #include "waituntil.h"
 
 #include <QHash>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -234,6 +237,72 @@ TEST_F(PageTranslationTest, APageTurnsEnglishInPlaceAndBackExactly) {
     QStringList paths = server.requestedPaths();
     paths.removeAll(QStringLiteral("/favicon.ico"));
     EXPECT_EQ(paths, QStringList({"/es", "/enviar"}));
+}
+
+namespace {
+
+// What a bare `apertium -u -f html spa-eng` run makes of html.
+QString bareApertium(const QString &html) {
+    QProcess process;
+    process.start(QStringLiteral("apertium"), {QStringLiteral("-u"), QStringLiteral("-f"),
+                                               QStringLiteral("html"), QStringLiteral("spa-eng")});
+    process.write(html.toUtf8());
+    process.closeWriteChannel();
+    process.waitForFinished(TimeLimitMs);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
+// The real pair through its kept-running chain: each block reads as one apertium html run
+// over the same markup gives it, inline elements in the place Apertium puts them, and the
+// original comes back exactly.
+TEST(PageTranslationWithApertium, BlocksReadAsABareHtmlRunAndTheOriginalComesBack) {
+    TestHttpServer server;
+    ASSERT_TRUE(server.isListening());
+    EngineWebView view;
+    view.resize(800, 600);
+    view.show();
+    ApertiumPipeline pipeline(ApertiumModeFile::installedPath(QStringLiteral("spa-eng")),
+                              QStringLiteral("spa-eng"));
+    PageTranslation translation(&view, &pipeline);
+    const QStringList paragraphs = {
+        QStringLiteral("Lee <a href=\"/destino\">este enlace</a> y <em>la casa</em> ahora."),
+        QStringLiteral("El perro come la <b>manzana roja</b> en el jardín."),
+        QStringLiteral("Los niños juegan en el parque cuando hace buen tiempo.")};
+    QString body;
+    for (int i = 0; i < paragraphs.size(); ++i)
+        body += QStringLiteral("<p id=p%1>%2</p>").arg(i).arg(paragraphs[i]);
+    server.setHtml(
+        QStringLiteral("/es"),
+        QStringLiteral("<html lang=es><meta charset=utf-8><body>%1</body></html>").arg(body));
+    bool loaded = false;
+    QObject::connect(&view, &WebView::documentComplete, [&](const QString &) { loaded = true; });
+    view.navigate(server.url(QStringLiteral("/es")).toString());
+    ASSERT_TRUE(waitUntil([&] { return loaded; }, TimeLimitMs));
+    auto html = [&](int i) {
+        auto result = std::make_shared<QVariant>();
+        view.engineView()->page()->runJavaScript(
+            QStringLiteral("document.getElementById('p%1').innerHTML").arg(i),
+            [result](const QVariant &value) { *result = value; });
+        waitUntil([result] { return result->isValid(); }, TimeLimitMs);
+        return result->toString();
+    };
+    QStringList originals;
+    for (int i = 0; i < paragraphs.size(); ++i)
+        originals.append(html(i));
+
+    translation.translate();
+    ASSERT_TRUE(waitUntil([&] { return translation.state() == State::Translated; }, TimeLimitMs))
+        << translation.failureReason().toStdString();
+    EXPECT_TRUE(pipeline.running());
+    for (int i = 0; i < paragraphs.size(); ++i)
+        EXPECT_EQ(html(i).simplified(), bareApertium(originals[i]).simplified()) << i;
+
+    translation.showOriginal();
+    ASSERT_TRUE(waitUntil([&] { return html(0) == originals[0]; }, TimeLimitMs));
+    for (int i = 1; i < paragraphs.size(); ++i)
+        EXPECT_EQ(html(i), originals[i]);
 }
 
 TEST(PageTranslationPageSideTest, WhatThePageSendsIsCheckedAndFailuresAreTold) {
