@@ -7,7 +7,9 @@
 #include <memory>
 
 class EnginePrinting;
+class EngineScriptBridge;
 class EngineWebPage;
+class QWebChannel;
 class QWebEngineView;
 
 // The web view on QtWebEngine.
@@ -84,6 +86,10 @@ public:
     void printToPdf(const QString &path, std::function<void(bool ok)> done) override;
     void requestHtmlWithInlineImages(std::function<void(const QString &html)> done) override;
     void requestHasContent(std::function<void(bool hasContent)> done) override;
+    // In the engine's application world. Messages travel over a web channel whose transport
+    // only that world holds: they arrive as they are posted, with no timer asking.
+    void runIsolatedScript(const QString &script,
+                           std::function<void(const QVariant &)> done = nullptr) override;
 
     // The engine's own view, for the features built directly on it (find bar).
     // Made on first use, as for a page.
@@ -109,11 +115,16 @@ private:
     void runScript(const QString &script, std::function<void(const QVariant &)> done);
 
     void ensureEngine();
+    // Defines quortPost in the isolated world of this document and of every later one.
+    void ensureIsolatedBridge();
 
     NavigationPolicy m_policy;
     QWebEngineView *m_view = nullptr;
     EngineWebPage *m_page = nullptr;
     EnginePrinting *m_printing = nullptr;
+    QWebChannel *m_channel = nullptr;
+    EngineScriptBridge *m_bridge = nullptr;
+    bool m_bridgeInstalled = false;
     bool m_silent = false;
     // Set when the view goes; the page may outlive it and still answer.
     std::shared_ptr<bool> m_closing = std::make_shared<bool>(false);

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QVariant>
 #include <QWidget>
 #include <functional>
 
@@ -95,6 +96,13 @@ public:
     // Whether the page shows anything: visible text in its body or a loaded picture.
     virtual void requestHasContent(std::function<void(bool hasContent)> done) = 0;
 
+    // Runs script in a script world of the program's own: it shares the page's document,
+    // but the page's scripts see nothing it defines and cannot call into it. There,
+    // quortPost(text) sends text to isolatedMessage. done, when given, gets the script's
+    // value later on this thread (an invalid value when no page is shown).
+    virtual void runIsolatedScript(const QString &script,
+                                   std::function<void(const QVariant &)> done = nullptr) = 0;
+
     // No script-error dialogs when true.
     virtual void setSilent(bool silent) = 0;
     // Whether other programs may find this view; ours never offer it.
@@ -116,4 +124,7 @@ Q_SIGNALS:
     void navigationRefused(const QString &address);
     // A page asks to close its window; a handler sets *cancel to keep it open.
     void windowClosing(bool isChildWindow, bool *cancel);
+    // What a script run by runIsolatedScript sent with quortPost; the page's own scripts
+    // cannot send it.
+    void isolatedMessage(const QString &text);
 };

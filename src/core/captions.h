@@ -42,6 +42,22 @@ constexpr int ProgramStarting = 248;
 // translate-language items that are translated here.
 constexpr int LocalTranslation = 249;
 constexpr int LocalTranslationFailed = 250;
+// Whole-page translation: its offer bar and its command.
+constexpr int PageLanguageIs = 251; // "This page is in %1."
+constexpr int TranslateInto = 252;  // "Translate into %1"
+constexpr int NotNow = 253;
+constexpr int NeverFor = 254; // "Never for %1"
+constexpr int TranslatePage = 255;
+constexpr int ShowOriginal = 256;
+constexpr int PageTranslating = 257; // %1 of %2 parts
+constexpr int PageTranslated = 258;
+constexpr int PageNotTranslated = 259;
+constexpr int NoPairPackage = 260; // %1: the Debian package
+constexpr int NoPair = 261;
+constexpr int PagesHereOnly = 262;
+constexpr int PageTooLarge = 263; // %1: seconds
+constexpr int ChoosePageLanguage = 264;
+constexpr int PageTranslationBar = 265;
 constexpr int SlideAdded = 216;   // "Slide "
 constexpr int SlideAddedTo = 217; // "was added to the presentation:"
 constexpr int ReplaceFile = 104;

@@ -17,7 +17,10 @@ struct TranslationLanguage {
 // numbered captions, the languages offered for translation and the LanguageSettings.
 class LanguageFile {
 public:
-    static constexpr int CaptionCount = 250;
+    // A file must give the first RequiredCaptions; the captions after them came later, and
+    // a file made before them shows their English text.
+    static constexpr int RequiredCaptions = 250;
+    static constexpr int CaptionCount = 265;
     static constexpr int TranslationRowCount = 41;
 
     // Empty when the name could leave the languages folder.
@@ -28,14 +31,16 @@ public:
     bool load(const QString &path);
     // The same rules on lines already read.
     void parse(const QStringList &lines);
+    // The English text of a caption after the required ones; empty for any other n.
+    static QString laterEnglishCaption(int n);
 
     // Whether the file last loaded can serve as the program's language: it is text (no
-    // NUL bytes: not a picture, program or UTF-16 file) and gives all 250 captions.
-    bool isUsable() const { return m_isText && m_captionsRead >= CaptionCount; }
+    // NUL bytes: not a picture, program or UTF-16 file) and gives the required captions.
+    bool isUsable() const { return m_isText && m_captionsRead >= RequiredCaptions; }
 
-    // Caption n for n in 1..250; empty for any other n. Until a language file has been
-    // read, the few texts that messages at start-up need are given in English, so no
-    // message shows empty.
+    // Caption n for n in 1..CaptionCount; empty for any other n. Until a language file has
+    // been read, the few texts that messages at start-up need are given in English, so no
+    // message shows empty; so is each caption after the required ones that the file lacks.
     QString caption(int n) const;
     const TranslationLanguage &translationRow(int row) const;
     // Index of the last filled row; rows 0..lastTranslationRow() are the table.

@@ -64,6 +64,7 @@ const D::Handler D::Handlers[] = {
     {A::DeleteSelection, &D::deleteSelection},
     {A::ViewSource, &D::viewSource},
     {A::Translator, &D::translator},
+    {A::TranslatePage, &D::translatePage},
     {A::PickBookmark, &D::pickBookmark},
     {A::GoBookmark, &D::goBookmark},
     {A::Refresh, &D::refresh},
@@ -319,6 +320,10 @@ void MainDispatcher::viewSource() {
     Desktop *desktop = &m_context.desktop;
     PageSource::GO_Source(*current, m_context.files.folder(),
                           [desktop](const QString &path) { desktop->openProgramFile(path); });
+}
+
+void MainDispatcher::translatePage() {
+    m_context.window.togglePageTranslation();
 }
 
 void MainDispatcher::translator() {

@@ -68,6 +68,7 @@ private:
     void soundSettings();
     void internetSettings();
     void speakFile();
+    void translatePage();
     void cut();
     void copy();
     void paste();

@@ -24,5 +24,7 @@ public:
     // The page to be saved or exported; key says how (SAVE:..., EDIT:PICTURE).
     virtual void exportPage(const QString &key) = 0;
     virtual void showTranslationIndicator(bool on) = 0;
+    // The current tab's page translated in place, or its original back.
+    virtual void togglePageTranslation() = 0;
     virtual void reportWriteFailure(const WriteResult &result) = 0;
 };

@@ -28,10 +28,9 @@ bool needsSecondLine(const MainLayoutInput &in) {
 
 QRectF webView(const MainLayoutInput &in) {
     const double statusHeight = in.statusShown ? in.picStatHeight : 0;
-    const double barsHeight = in.picBarHeight * (needsSecondLine(in) ? 2 : 1);
-    if (in.barsShown)
-        return {0, barsHeight, in.scaleWidth, in.scaleHeight - barsHeight - statusHeight};
-    return {0, 0, in.scaleWidth, in.scaleHeight - statusHeight};
+    const double barsHeight =
+        (in.barsShown ? in.picBarHeight * (needsSecondLine(in) ? 2 : 1) : 0) + in.offerBarHeight;
+    return {0, barsHeight, in.scaleWidth, in.scaleHeight - barsHeight - statusHeight};
 }
 
 MainLayoutResult compute(const MainLayoutInput &in) {
@@ -65,6 +64,7 @@ MainLayoutResult compute(const MainLayoutInput &in) {
     r.progressBar = {r.timebar.left() + in.timebarWidth, 0, in.progressWidth, in.picStatHeight};
     r.move = {in.scaleWidth - in.moveWidth - 50, 0, in.moveWidth, in.picStatHeight};
     r.webView = webView(in);
+    r.offerBar = {0, r.webView.top() - in.offerBarHeight, in.scaleWidth, in.offerBarHeight};
     return r;
 }
 

@@ -26,6 +26,8 @@ struct MainLayoutInput {
     double progressWidth = 1800;
     bool barsShown = true;
     bool statusShown = true;
+    // The page translation's offer bar takes this much above the page; 0 while it is hidden.
+    double offerBarHeight = 0;
 };
 
 struct MainLayoutResult {
@@ -42,7 +44,8 @@ struct MainLayoutResult {
     QRectF timebar;
     QRectF progressBar;
     QRectF move;
-    QRectF webView; // `Set_Web`: the current tab's view
+    QRectF webView;  // `Set_Web`: the current tab's view
+    QRectF offerBar; // right above the view, as wide
 };
 
 namespace MainLayout {

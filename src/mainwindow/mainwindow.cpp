@@ -17,6 +17,7 @@
 #include "linktable/linktable.h"
 #include "mainwindow/mainlinktable.h"
 #include "mainwindow/mainpageexports.h"
+#include "mainwindow/mainpagetranslation.h"
 #include "mainwindow/mainshortcuts.h"
 #include "mainwindow/mainwindowlayout.h"
 #include "mainwindow/mainwindowtexts.h"
@@ -25,6 +26,7 @@
 #include "startup/deferredstartup.h"
 #include "startup/exitfiles.h"
 #include "startup/startaddress.h"
+#include "translate/pagetranslationbar.h"
 #include "translate/selectiontranslation.h"
 #include "userdata/historyfile.h"
 #include "userdata/optionsfile.h"
@@ -63,81 +65,14 @@ MainWindow::MainWindow(ProgramFiles files, Notifier &notifier, BrowserTabs::View
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createChildren() {
-    m_tracker = new PageTracker(*m_tabs, m_state.language, this);
-    onViewCreated(0, m_tabs->view(0));
-    connect(m_tabs, &BrowserTabs::viewCreated, this, &MainWindow::onViewCreated);
-    connect(m_tabs, &BrowserTabs::layoutRequested, this, &MainWindow::layoutStep);
-
-    m_picBar = new QWidget(this);
-    m_picBar->setObjectName(QStringLiteral("picBar"));
-    m_picBar->setAutoFillBackground(true);
-    m_tabStrip = new TabStrip(*m_tabs);
-    m_bars = new MainCommandBars(*m_registry, *m_images, this);
-    m_addressBar = new AddressBar(*m_tabs, m_state, m_state.language);
-    m_addressBar->setObjectName(QStringLiteral("Text1"));
-    m_statusLine = new StatusLine(this);
-    m_findBar = new FindBar([this] { return m_tabs->currentView(); }, this);
-    m_translation = std::make_unique<SelectionTranslation>(
-        m_timer6, m_state, [this] { return m_tabs->currentView(); }, this);
-    m_systemDesktop = std::make_unique<SystemDesktop>(m_files.folder());
-    m_desktop = m_systemDesktop.get();
-
-    m_floatingBars = std::make_unique<FloatingBars>(
-        *this, *m_picBar, *m_statusLine, m_state, m_twips,
-        [this] { Set_Web(m_tabs->currentIndex()); },
-        [this]() -> QWidget * { return m_tabs->currentView(); });
-    connect(m_translation.get(), &SelectionTranslation::modeChanged, this,
-            &MainWindow::showTranslationIndicator);
-
-    m_layout = std::make_unique<MainWindowLayout>(
-        MainWindowLayout::Parts{*this, *m_picBar, *m_statusLine, *m_bars, *m_tabStrip,
-                                *m_addressBar, *m_findBar, *m_tabs, *m_registry, m_state, m_twips});
-    m_pageExports = std::make_unique<MainPageExports>(
-        *this, *m_statusLine, *m_floatingBars, *m_layout, *m_tabs, m_state, m_files, m_notifier);
-    makeDispatcher();
-    connect(m_bars, &MainCommandBars::buttonClick, this,
-            [this](int bar, const QString &key) { m_dispatcher->ButtonClick(bar, key); });
-    connect(m_bars, &MainCommandBars::menuOpened, this,
-            [this](int bar) { m_dispatcher->MenuOpened(bar); });
-    connect(m_bars, &MainCommandBars::menuClosed, this,
-            [this](int bar) { m_dispatcher->MenuClosed(bar); });
-
-    connect(m_tracker, &PageTracker::progressChanged, m_statusLine, &StatusLine::setProgress);
-    connect(m_tracker, &PageTracker::statusTextChanged, m_statusLine, &StatusLine::setStatusText);
-    connect(m_tracker, &PageTracker::addressTextChanged, m_addressBar,
-            &AddressBar::showPageAddress);
-    connect(m_addressBar, &AddressBar::focusEntered, m_floatingBars.get(),
-            &FloatingBars::addressBarFocused);
-    connect(m_addressBar, &AddressBar::navigated, m_floatingBars.get(), &FloatingBars::navigated);
-    connect(m_statusLine, &StatusLine::moveRequested, this, &MainWindow::startMove);
-    connect(m_addressBar, &AddressBar::addressRefused, this,
-            [this](const QString &address) { m_messages.tooLongAddress(address); });
-
-    m_timer4.setObjectName(QStringLiteral("Timer4"));
-    m_timer6.setObjectName(QStringLiteral("Timer6"));
-    m_timer4.setSingleShot(true);
-    connect(&m_timer4, &QTimer::timeout, this, [this] {
-        DeferredStartup::run(*m_linkTable, m_state, m_files, *m_registry, m_messages);
-    });
-
-    MainShortcuts::install(*this, *m_findBar, *m_addressBar, *m_bars,
-                           [this] { m_layout->spreadOverScreen(); });
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::GO_Exit);
-}
-
-void MainWindow::makeDispatcher() {
-    m_dispatcher = std::make_unique<MainDispatcher>(
-        DispatchContext{*m_tabs, *m_addressBar, *m_findBar, *m_floatingBars, *m_translation,
-                        m_state, *m_registry, *m_desktop, m_notifier, m_files, *this});
-}
-
 void MainWindow::setDesktop(Desktop *desktop) {
     m_desktop = desktop;
     makeDispatcher();
 }
 
 void MainWindow::onViewCreated(int /*index*/, WebView *view) {
+    if (m_pageTranslation) // view 0 comes before it, and is added when it is made
+        m_pageTranslation->addView(view);
     view->setPropertyTexts(MainWindowTexts::propertyTexts(m_state.language));
 }
 
@@ -246,6 +181,7 @@ void MainWindow::applyLanguageTexts() {
     MainWindowTexts::nameControls(m_state.language, *this, *m_statusLine, *m_tabStrip,
                                   *m_addressBar, *m_bars, *m_findBar);
     m_translation->applyLanguageTexts();
+    m_pageTranslation->applyLanguageTexts();
     for (WebView *view : m_tabs->views())
         view->setPropertyTexts(MainWindowTexts::propertyTexts(m_state.language));
 }
@@ -305,6 +241,10 @@ void MainWindow::applyBarStyle() {
 void MainWindow::showTranslationIndicator(bool on) {
     m_statusLine->timebar()->setIcon(m_images->picture(on ? MainImages::TranslationOnPicture
                                                           : MainImages::TranslationOffPicture));
+}
+
+void MainWindow::togglePageTranslation() {
+    m_pageTranslation->toggle();
 }
 
 void MainWindow::startTimers() {

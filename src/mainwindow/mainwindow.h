@@ -29,6 +29,7 @@ class SelectionTranslation;
 class StatusLine;
 class TabStrip;
 class MainPageExports;
+class MainPageTranslation;
 class MainWindowLayout;
 
 // `frmStart`: the borderless main window. Its top strip carries the command bars, the
@@ -76,6 +77,7 @@ public:
     void exportPage(const QString &key) override;
     // The status line's indicator of selection translation.
     void showTranslationIndicator(bool on) override;
+    void togglePageTranslation() override;
     // Tells the user that a file could not be written.
     void reportWriteFailure(const struct WriteResult &result) override;
 
@@ -92,6 +94,7 @@ public:
     QWidget &picBar() { return *m_picBar; }
     FloatingBars &floatingBars() { return *m_floatingBars; }
     MainPageExports &pageExports() { return *m_pageExports; }
+    MainPageTranslation &pageTranslation() { return *m_pageTranslation; }
     QTimer &timer4() { return m_timer4; }
     QTimer &timer6() { return m_timer6; }
     const Twips &twips() const { return m_twips; }
@@ -114,6 +117,8 @@ protected:
 private:
     void createChildren();
     void makeDispatcher();
+    void connectChildren();
+    void setUpTimers();
     bool loadLanguage();
     void applyLanguageTexts();
     void startTimers();
@@ -136,6 +141,7 @@ private:
     Desktop *m_desktop = nullptr;
     FindBar *m_findBar = nullptr;
     std::unique_ptr<SelectionTranslation> m_translation;
+    std::unique_ptr<MainPageTranslation> m_pageTranslation;
     std::unique_ptr<FloatingBars> m_floatingBars;
     std::unique_ptr<MainWindowLayout> m_layout;
     std::unique_ptr<MainPageExports> m_pageExports;

@@ -58,6 +58,8 @@ MainLayoutInput MainWindowLayout::input() const {
     in.timebarWidth = SmallButtonWidth;
     in.barsShown = m_parts.state.barsShown;
     in.statusShown = !m_parts.statusLine.isHidden();
+    if (!m_parts.offerBar.isHidden())
+        in.offerBarHeight = twips.fromPixels(m_parts.offerBar.sizeHint().height());
     return in;
 }
 
@@ -95,8 +97,12 @@ void MainWindowLayout::layoutStep() {
 }
 
 void MainWindowLayout::Set_Web(int index) {
+    const MainLayoutResult r = MainLayout::compute(input());
     if (WebView *view = m_parts.tabs.view(index))
-        view->setGeometry(toPixels(m_parts.twips, MainLayout::webView(input())));
+        view->setGeometry(toPixels(m_parts.twips, r.webView));
+    // The floating bars place the page alone; the offer bar goes with it.
+    if (index == m_parts.tabs.currentIndex())
+        m_parts.offerBar.setGeometry(toPixels(m_parts.twips, r.offerBar));
 }
 
 QSizeF MainWindowLayout::screenSizeInTwips() const {

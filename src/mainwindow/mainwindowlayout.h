@@ -28,6 +28,8 @@ public:
         TabStrip &tabStrip;
         AddressBar &addressBar;
         FindBar &findBar;
+        // The page translation's offer bar, above the page while it shows.
+        QWidget &offerBar;
         BrowserTabs &tabs;
         CommandRegistry &registry;
         const ProgramState &state;

@@ -76,6 +76,12 @@ SettingsValues SettingsFile::parse(const QStringList &lines, QSizeF screen) {
     }
     if (lines.size() > 13)
         values.myLanguage = lines[13];
+    if (lines.size() > 14) {
+        for (const QString &code : lines[14].split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            if (!code.trimmed().isEmpty() && !values.neverTranslate.contains(code.trimmed()))
+                values.neverTranslate.append(code.trimmed());
+        }
+    }
     return values;
 }
 
@@ -94,6 +100,9 @@ QStringList SettingsFile::lines(const SettingsValues &values, const Placement<do
     appendPlacement(out, values.editor);
     out.append(QString::number(values.windowMode));
     out.append(TextFile::oneLine(values.myLanguage));
+    // Without such languages the file stays as it always was.
+    if (!values.neverTranslate.isEmpty())
+        out.append(TextFile::oneLine(values.neverTranslate.join(QLatin1Char(','))));
     return out;
 }
 

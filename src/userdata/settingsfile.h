@@ -6,7 +6,9 @@
 #include <QSizeF>
 #include <QStringList>
 
-// Data/Quortspeak.Ini: window placements, WindowMode and MyLanguage, 14 lines.
+// Data/Quortspeak.Ini: window placements, WindowMode and MyLanguage, 14 lines, then the
+// languages never offered for translation, as codes separated by commas (a 15th line that
+// older files lack and older programs ignore).
 class SettingsFile {
 public:
     explicit SettingsFile(QString path);

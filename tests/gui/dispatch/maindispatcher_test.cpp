@@ -44,6 +44,7 @@ public:
     void showTranslationIndicator(bool on) override {
         calls.append(on ? "indicator on" : "indicator off");
     }
+    void togglePageTranslation() override { calls.append("translatePage"); }
     void reportWriteFailure(const WriteResult &result) override {
         calls.append("writeFailure " + result.path);
     }

@@ -179,3 +179,12 @@ void FakeWebView::requestHasContent(std::function<void(bool hasContent)> done) {
     record(QStringLiteral("requestHasContent"));
     later([this, done] { done(m_hasContent); });
 }
+
+void FakeWebView::runIsolatedScript(const QString &script,
+                                    std::function<void(const QVariant &)> done) {
+    record(QStringLiteral("runIsolatedScript"));
+    m_isolatedScripts.append(script);
+    const QVariant answer = m_isolatedAnswer ? m_isolatedAnswer(script) : QVariant();
+    if (done)
+        later([done, answer] { done(answer); });
+}

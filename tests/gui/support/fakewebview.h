@@ -43,6 +43,10 @@ public:
     void printToPdf(const QString &path, std::function<void(bool ok)> done) override;
     void requestHtmlWithInlineImages(std::function<void(const QString &html)> done) override;
     void requestHasContent(std::function<void(bool hasContent)> done) override;
+    // Recorded as "runIsolatedScript"; done gets the answer the test set for for the
+    // script (an invalid value until one is set).
+    void runIsolatedScript(const QString &script,
+                           std::function<void(const QVariant &)> done = nullptr) override;
 
     void setSilent(bool silent) override;
     void setRegisterAsBrowser(bool registered) override;
@@ -72,6 +76,11 @@ public:
     // What requestHtmlWithInlineImages and requestHasContent hand over.
     void setHtml(const QString &html) { m_html = html; }
     void setHasContent(bool hasContent) { m_hasContent = hasContent; }
+    // The scripts given to runIsolatedScript, in order, and how they are answered.
+    QStringList isolatedScripts() const { return m_isolatedScripts; }
+    void setIsolatedAnswer(std::function<QVariant(const QString &script)> answer) {
+        m_isolatedAnswer = std::move(answer);
+    }
 
     // A whole page load as the real view reports it: busy and "loading", beforeNavigate2,
     // progress 50 and 100 of 100, titleChange, then location, not busy, "complete" and
@@ -107,4 +116,6 @@ private:
     bool m_pdfOk = true;
     QString m_html;
     bool m_hasContent = false;
+    QStringList m_isolatedScripts;
+    std::function<QVariant(const QString &)> m_isolatedAnswer;
 };

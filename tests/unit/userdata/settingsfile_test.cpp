@@ -110,6 +110,24 @@ TEST(SettingsFileSave, RoundTripThroughTheFile) {
     EXPECT_EQ(back.editor.width, 8000);
     EXPECT_EQ(back.windowMode, 2);
     EXPECT_EQ(back.myLanguage, "de");
+    EXPECT_TRUE(back.neverTranslate.isEmpty());
+}
+
+TEST(SettingsFileSave, LanguagesNeverOfferedTakeAFifteenthLineOnlyWhenThereAreAny) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Data/Quortspeak.Ini"));
+    SettingsValues v;
+    v.myLanguage = QStringLiteral("en");
+    v.neverTranslate = QStringList{"es", "ca"};
+    ASSERT_TRUE(SettingsFile(path).save(v, {0, 0, 9000, 12000}).ok);
+    EXPECT_TRUE(fileBytes(path).endsWith("\r\nen\r\nes,ca\r\n"));
+    const SettingsValues back = SettingsFile(path).read(Screen);
+    EXPECT_EQ(back.myLanguage, "en");
+    EXPECT_EQ(back.neverTranslate, (QStringList{"es", "ca"}));
+    // Blanks, empty entries and repeats written by hand read as the list they mean.
+    const QStringList older = SettingsFile::lines(v, {0, 0, 9000, 12000}).mid(0, 14);
+    EXPECT_EQ(parsed(older + QStringList{" es,,es , gl"}).neverTranslate,
+              (QStringList{"es", "gl"}));
 }
 
 TEST(ProgramState, TodayTextHasFourDigitYearAndTwoDigitMonthAndDay) {
