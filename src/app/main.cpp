@@ -46,7 +46,7 @@ int main(int argc, char *argv[]) {
         return 1;
     TerminationHandler termination;
     QObject::connect(&termination, &TerminationHandler::terminationRequested, &window,
-                     &MainWindow::GO_Exit);
+                     &MainWindow::exitAndSave);
     window.show();
     return app.exec();
 }

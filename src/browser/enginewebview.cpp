@@ -94,7 +94,7 @@ void EngineWebView::connectPage() {
     connect(m_page, &EngineWebPage::navigationStarting, this,
             [this](const QUrl &url, bool isMainFrame) {
                 m_requestSeen = m_requestSeen || isMainFrame;
-                Q_EMIT beforeNavigate2(addressOf(url));
+                Q_EMIT navigationStarting(addressOf(url));
             });
     connect(m_page, &EngineWebPage::navigationRefused, this,
             [this](const QUrl &url) { Q_EMIT navigationRefused(addressOf(url)); });
@@ -107,7 +107,7 @@ void EngineWebView::connectPage() {
                 // The engine asks nothing before loading some pages (about:blank); they are
                 // navigations all the same.
                 if (!m_requestSeen)
-                    Q_EMIT beforeNavigate2(addressOf(info.url()));
+                    Q_EMIT navigationStarting(addressOf(info.url()));
                 m_requestSeen = false;
             });
     connect(m_page, &QWebEnginePage::loadProgress, this,
@@ -142,10 +142,6 @@ void EngineWebView::navigate(const QString &address) {
         return;
     ensureEngine();
     m_view->load(url);
-}
-
-void EngineWebView::navigate2(const QString &address) {
-    navigate(address);
 }
 
 void EngineWebView::goBack() {
@@ -183,7 +179,7 @@ void EngineWebView::stop() {
         m_view->stop();
 }
 
-void EngineWebView::execWB(PageCommand command) {
+void EngineWebView::runPageCommand(PageCommand command) {
     ensureEngine();
     switch (command) {
     case PageCommand::Print:

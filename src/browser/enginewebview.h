@@ -14,7 +14,7 @@ class QWebEngineView;
 
 // The web view on QtWebEngine.
 //
-// Events: beforeNavigate2 for every navigation of the main frame and of its subframes,
+// Events: navigationStarting for every navigation of the main frame and of its subframes,
 // back, forward and reload included, and for a server redirect with the address
 // redirected to; progressChange from the engine's load progress (out of 100);
 // titleChange (the engine first offers the address as a title until the page has one);
@@ -28,7 +28,7 @@ class QWebEngineView;
 // scripts only asynchronously: readyState is "uninitialized" before the first load,
 // "loading" from the start of a load and "complete" once it has finished; it never
 // reports "interactive" and is never "complete" while a load runs. The engine starts a
-// load just after navigate() returns: wait for beforeNavigate2 or documentComplete, not
+// load just after navigate() returns: wait for navigationStarting or documentComplete, not
 // for busy() to turn true.
 //
 // Only addresses the navigation policy allows are loaded; any other is refused and
@@ -51,13 +51,12 @@ public:
     ~EngineWebView() override;
 
     void navigate(const QString &address) override;
-    void navigate2(const QString &address) override;
     void goBack() override;
     void goForward() override;
     void goHome() override;
     void refresh() override;
     void stop() override;
-    void execWB(PageCommand command) override;
+    void runPageCommand(PageCommand command) override;
     double zoomFactor() const override;
     void setZoomFactor(double factor) override;
 
@@ -69,7 +68,6 @@ public:
 
     void setSilent(bool silent) override;
     // Nothing outside the program can find an engine view; there is nothing to offer.
-    void setRegisterAsBrowser(bool) override {}
 
     // The page source as the document holds it now (outerHTML of its root element); done
     // runs later on this thread, with an empty string when there is no document.

@@ -13,7 +13,7 @@ class WebView : public QWidget {
     Q_OBJECT
 
 public:
-    // The page commands that ExecWB carried; their numbers are kept so the dispatcher
+    // The page commands that the page command carried; their numbers are kept so the dispatcher
     // reads as it always did.
     enum class PageCommand {
         SaveAs = 4,
@@ -48,15 +48,13 @@ public:
     const PropertyTexts &propertyTexts() const { return m_propertyTexts; }
 
     virtual void navigate(const QString &address) = 0;
-    // The same as navigate; the address bar and the translation window use this one.
-    virtual void navigate2(const QString &address) = 0;
     virtual void goBack() = 0;
     virtual void goForward() = 0;
     // The engine's own home page, not the user's home address.
     virtual void goHome() = 0;
     virtual void refresh() = 0;
     virtual void stop() = 0;
-    virtual void execWB(PageCommand command) = 0;
+    virtual void runPageCommand(PageCommand command) = 0;
     // The size the page is drawn at, 1 for its own.
     virtual double zoomFactor() const = 0;
     virtual void setZoomFactor(double factor) = 0;
@@ -105,15 +103,13 @@ public:
 
     // No script-error dialogs when true.
     virtual void setSilent(bool silent) = 0;
-    // Whether other programs may find this view; ours never offer it.
-    virtual void setRegisterAsBrowser(bool registered) = 0;
 
 protected:
     PropertyTexts m_propertyTexts;
 
 Q_SIGNALS:
     // Every navigation the page starts, frames included.
-    void beforeNavigate2(const QString &address);
+    void navigationStarting(const QString &address);
     void progressChange(int progress, int maximum);
     void titleChange(const QString &title);
     // The hovered link's address, or other status text of the page.

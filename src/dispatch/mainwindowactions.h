@@ -10,7 +10,7 @@ class MainWindowActions {
 public:
     virtual ~MainWindowActions() = default;
 
-    // `GO_Exit`: the one exit sequence.
+    // `exitAndSave`: the one exit sequence.
     virtual void exitProgram() = 0;
     virtual void minimise() = 0;
     // The modal windows; each returns when its window has closed.

@@ -29,23 +29,23 @@ bool needsSecondLine(const MainLayoutInput &in) {
 QRectF webView(const MainLayoutInput &in) {
     const double statusHeight = in.statusShown ? in.picStatHeight : 0;
     const double barsHeight =
-        (in.barsShown ? in.picBarHeight * (needsSecondLine(in) ? 2 : 1) : 0) + in.offerBarHeight;
+        (in.barsShown ? in.toolbarHeight * (needsSecondLine(in) ? 2 : 1) : 0) + in.offerBarHeight;
     return {0, barsHeight, in.scaleWidth, in.scaleHeight - barsHeight - statusHeight};
 }
 
 MainLayoutResult compute(const MainLayoutInput &in) {
     MainLayoutResult r;
-    const double picBarWidth = in.scaleWidth - 20;
+    const double toolbarWidth = in.scaleWidth - 20;
     r.secondLine = needsSecondLine(in);
-    r.picBar = {20, 0, picBarWidth, in.picBarHeight * (r.secondLine ? 2 : 1)};
-    r.element2 = {picBarWidth - in.element2Width + 150, 0, in.element2Width, in.picBarHeight};
+    r.toolbarArea = {20, 0, toolbarWidth, in.toolbarHeight * (r.secondLine ? 2 : 1)};
+    r.element2 = {toolbarWidth - in.element2Width + 150, 0, in.element2Width, in.toolbarHeight};
     // On a small screen the tabs and the address share a line of the whole width, under
     // the toolbars, rather than squeeze between them; the main toolbar then reaches to the
     // shortcut toolbar, so the first line has no hole.
-    r.element0 = {0, 0, r.secondLine ? r.element2.left() : in.element0Width, in.picBarHeight};
-    const double element1Width = r.secondLine ? picBarWidth : MainLayout::element1Width(in);
-    r.element1 = r.secondLine ? QRectF(0, in.picBarHeight - 10, element1Width, in.picBarHeight)
-                              : QRectF(in.element0Width, -10, element1Width, in.picBarHeight);
+    r.element0 = {0, 0, r.secondLine ? r.element2.left() : in.element0Width, in.toolbarHeight};
+    const double element1Width = r.secondLine ? toolbarWidth : MainLayout::element1Width(in);
+    r.element1 = r.secondLine ? QRectF(0, in.toolbarHeight - 10, element1Width, in.toolbarHeight)
+                              : QRectF(in.element0Width, -10, element1Width, in.toolbarHeight);
     if (r.secondLine) // the tabs take what the address does not need
         r.tabStripWidth =
             element1Width - 170 - std::max(in.minAddressWidth, element1Width * LineAddressShare);
@@ -53,7 +53,7 @@ MainLayoutResult compute(const MainLayoutInput &in) {
         r.tabStripWidth = std::max(std::min(in.tabStripWidth, tabRoomBesideBars(in)),
                                    std::min(in.tabStripWidth, 300.0 * in.tabCount));
     r.addressBar = {r.tabStripWidth + 60, 30, std::max(0.0, element1Width - r.tabStripWidth - 110),
-                    in.picBarHeight - 60};
+                    in.toolbarHeight - 60};
 
     r.picStat = {0, in.scaleHeight - in.picStatHeight, in.scaleWidth - 20, in.picStatHeight};
     const double statusWidth =

@@ -7,7 +7,7 @@
 struct MainLayoutInput {
     double scaleWidth = 0;  // inner width of the window
     double scaleHeight = 0; // inner height
-    double picBarHeight = 385;
+    double toolbarHeight = 385;
     double element0Width = 6050; // main toolbar
     double element2Width = 2800; // shortcut toolbar
     double tabStripWidth = 0;    // TAB_WIDTH
@@ -31,11 +31,11 @@ struct MainLayoutInput {
 };
 
 struct MainLayoutResult {
-    QRectF picBar;
-    QRectF element0;          // in picBar
-    QRectF element1;          // in picBar; hosts the tab strip and the address bar
+    QRectF toolbarArea;
+    QRectF element0;          // in toolbarArea
+    QRectF element1;          // in toolbarArea; hosts the tab strip and the address bar
     bool secondLine = false;  // element 1 lies under elements 0 and 2
-    QRectF element2;          // in picBar
+    QRectF element2;          // in toolbarArea
     double tabStripWidth = 0; // what the tabs get
     QRectF addressBar;        // in element 1
     QRectF picStat;
@@ -44,7 +44,7 @@ struct MainLayoutResult {
     QRectF timebar;
     QRectF progressBar;
     QRectF move;
-    QRectF webView;  // `Set_Web`: the current tab's view
+    QRectF webView;  // `placeCurrentView`: the current tab's view
     QRectF offerBar; // right above the view, as wide
 };
 
@@ -52,6 +52,6 @@ namespace MainLayout {
 MainLayoutResult compute(const MainLayoutInput &in);
 // Whether the tabs and the address bar need a line of their own.
 bool needsSecondLine(const MainLayoutInput &in);
-// The view's place alone, as `Set_Web` gives it.
+// The view's place alone, as `placeCurrentView` gives it.
 QRectF webView(const MainLayoutInput &in);
 } // namespace MainLayout

@@ -16,7 +16,7 @@ void open(SecondaryWindows &windows, LinkTable &table, ProgramState &state, Brow
     if (chosen.isEmpty())
         return;
     addressBar.setAddressText(chosen);
-    addressBar.GO_Address(0);
+    addressBar.openTypedAddress(0);
 }
 
 } // namespace MainLinkTable

@@ -7,8 +7,8 @@ class QWidget;
 class SecondaryWindows;
 struct ProgramState;
 
-// GO_LinkTable: the link table over the main window, then the current tab goes to the link
-// chosen there, as if typed into the address bar but without entering the history.
+// Opening the link table: the link table over the main window, then the current tab goes to the
+// link chosen there, as if typed into the address bar but without entering the history.
 namespace MainLinkTable {
 
 // The page added as a link is the current tab's, as the user sees it.

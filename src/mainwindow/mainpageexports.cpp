@@ -31,12 +31,12 @@ MainPageExports::MainPageExports(QWidget &window, StatusLine &statusLine,
                                floatingBars.stop();
                                state.barsShown = true;
                                statusLine.hide();
-                               floatingBars.GO_BarOff();
+                               floatingBars.hideBars();
                            },
                            [&] {
                                statusLine.show();
                                state.barsShown = false;
-                               floatingBars.GO_BarOn();
+                               floatingBars.showBars();
                                floatingBars.navigated(); // floating bars watch the pointer again
                            }};
     m_capture = std::make_unique<PageCapture>(std::move(host));

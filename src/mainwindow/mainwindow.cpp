@@ -12,6 +12,7 @@
 #include "commandbar/maincommandbars.h"
 #include "commandbar/maincommandtable.h"
 #include "commandbar/mainimages.h"
+#include "core/captions.h"
 #include "desktop/systemdesktop.h"
 #include "dispatch/maindispatcher.h"
 #include "linktable/linktable.h"
@@ -120,7 +121,7 @@ bool MainWindow::load(const QString &startAddress) {
     m_addressBar->appendHistory(HistoryFile(m_files.historyFile()).read());
 
     for (int element = 0; element < 3; ++element)
-        m_bars->toolbar(element)->setParent(m_picBar);
+        m_bars->toolbar(element)->setParent(m_toolbarArea);
     m_addressBar->setParent(m_bars->toolbar(1));
     // The last bar reaches past the window's edge by design; room at its end keeps its
     // last button whole.
@@ -129,12 +130,10 @@ bool MainWindow::load(const QString &startAddress) {
     buttonOf(*m_registry, CommandAction::LinkTable).setEnabled(false);
 
     m_layout->placeWindow();
-    for (WebView *view : m_tabs->views()) {
-        view->setRegisterAsBrowser(false);
+    for (WebView *view : m_tabs->views())
         view->setSilent(true);
-    }
     for (int i = 0; i < m_tabs->count(); ++i)
-        Set_Web(i);
+        placeCurrentView(i);
 
     m_statusLine->cmdMove()->setIcon(m_images->picture(121));
     m_statusLine->cmdMoveL()->setIcon(m_images->picture(122));
@@ -249,11 +248,11 @@ void MainWindow::togglePageTranslation() {
 
 void MainWindow::startTimers() {
     m_floatingBars->start();
-    m_timer4.setInterval(750);
-    m_timer4.start();
-    m_tracker->timer5().start();
-    m_timer6.setInterval(1000);
-    m_timer6.stop();
+    m_deferredStartTimer.setInterval(750);
+    m_deferredStartTimer.start();
+    m_tracker->settleTimer().start();
+    m_selectionTimer.setInterval(1000);
+    m_selectionTimer.stop();
 }
 
 void MainWindow::layoutStep() {
@@ -261,9 +260,9 @@ void MainWindow::layoutStep() {
         m_layout->layoutStep();
 }
 
-void MainWindow::Set_Web(int index) {
+void MainWindow::placeCurrentView(int index) {
     if (m_layout)
-        m_layout->Set_Web(index);
+        m_layout->placeCurrentView(index);
 }
 
 void MainWindow::startMove() {
@@ -283,7 +282,7 @@ void MainWindow::changeEvent(QEvent *event) {
     if (windowState() & Qt::WindowMinimized) {
         // The task bar shows a name while the window is minimised.
         m_wasMinimised = true;
-        setWindowTitle(m_state.language.caption(179));
+        setWindowTitle(m_state.language.caption(Captions::ProgramName));
     } else if (m_wasMinimised && windowState() == Qt::WindowNoState) {
         // A frameless window gains no title bar here, so nothing moves on restore.
         m_wasMinimised = false;
@@ -293,16 +292,16 @@ void MainWindow::changeEvent(QEvent *event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
-    GO_Exit();
+    exitAndSave();
     event->accept();
 }
 
-void MainWindow::GO_Exit() {
+void MainWindow::exitAndSave() {
     if (m_exiting)
         return;
     m_exiting = true;
     m_floatingBars->stop();
-    m_timer6.stop();
+    m_selectionTimer.stop();
     // Whatever path ends the program, an open window asks nothing more: a session's end
     // cannot wait for an answer, and unsaved typing is kept for the next start.
     if (m_windows)

@@ -56,15 +56,15 @@ public:
 
     // The one exit sequence, whatever the path: saves the options, the history and the
     // settings, stops the page, hides the window and ends the program. Runs once.
-    void GO_Exit();
+    void exitAndSave();
 
     // The layout step, run on every resize and tab click.
     void layoutStep();
-    // `Set_Web`: places the view of tab index.
-    void Set_Web(int index);
+    // `placeCurrentView`: places the view of tab index.
+    void placeCurrentView(int index);
 
     // What the dispatcher asks of the window.
-    void exitProgram() override { GO_Exit(); }
+    void exitProgram() override { exitAndSave(); }
     void minimise() override { showMinimized(); }
     // A language item of the language menu: loads that language's file, applies its
     // texts everywhere at once and saves the choice. An unreadable file is told and the
@@ -91,12 +91,12 @@ public:
     CommandRegistry &registry() { return *m_registry; }
     MainCommandBars &bars() { return *m_bars; }
     LinkTable &linkTable() { return *m_linkTable; }
-    QWidget &picBar() { return *m_picBar; }
+    QWidget &toolbarArea() { return *m_toolbarArea; }
     FloatingBars &floatingBars() { return *m_floatingBars; }
     MainPageExports &pageExports() { return *m_pageExports; }
     MainPageTranslation &pageTranslation() { return *m_pageTranslation; }
-    QTimer &timer4() { return m_timer4; }
-    QTimer &timer6() { return m_timer6; }
+    QTimer &deferredStartTimer() { return m_deferredStartTimer; }
+    QTimer &selectionTimer() { return m_selectionTimer; }
     const Twips &twips() const { return m_twips; }
     Notifier &notifier() { return m_notifier; }
     Desktop &desktop() { return *m_desktop; }
@@ -147,14 +147,14 @@ private:
     std::unique_ptr<MainPageExports> m_pageExports;
     std::unique_ptr<SecondaryWindows> m_windows;
     PageTracker *m_tracker = nullptr;
-    QWidget *m_picBar = nullptr;
+    QWidget *m_toolbarArea = nullptr;
     TabStrip *m_tabStrip = nullptr;
     AddressBar *m_addressBar = nullptr;
     StatusLine *m_statusLine = nullptr;
 
     std::function<void(ProgramState &)> m_beforeFirstPage;
-    QTimer m_timer4; // the deferred start-up steps, once
-    QTimer m_timer6; // selection translation
+    QTimer m_deferredStartTimer; // the deferred start-up steps, once
+    QTimer m_selectionTimer;     // selection translation
     bool m_wasMinimised = false;
     bool m_exiting = false;
 };

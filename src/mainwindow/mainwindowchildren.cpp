@@ -26,9 +26,9 @@ void MainWindow::createChildren() {
     connect(m_tabs, &BrowserTabs::viewCreated, this, &MainWindow::onViewCreated);
     connect(m_tabs, &BrowserTabs::layoutRequested, this, &MainWindow::layoutStep);
 
-    m_picBar = new QWidget(this);
-    m_picBar->setObjectName(QStringLiteral("picBar"));
-    m_picBar->setAutoFillBackground(true);
+    m_toolbarArea = new QWidget(this);
+    m_toolbarArea->setObjectName(QStringLiteral("toolbarArea"));
+    m_toolbarArea->setAutoFillBackground(true);
     m_tabStrip = new TabStrip(*m_tabs);
     m_bars = new MainCommandBars(*m_registry, *m_images, this);
     m_addressBar = new AddressBar(*m_tabs, m_state, m_state.language);
@@ -36,7 +36,7 @@ void MainWindow::createChildren() {
     m_statusLine = new StatusLine(this);
     m_findBar = new FindBar([this] { return m_tabs->currentView(); }, this);
     m_translation = std::make_unique<SelectionTranslation>(
-        m_timer6, m_state, [this] { return m_tabs->currentView(); }, this);
+        m_selectionTimer, m_state, [this] { return m_tabs->currentView(); }, this);
     m_pageTranslation = std::make_unique<MainPageTranslation>(
         *this, *m_tabs, m_state, m_translation->localPairs(), [this] { layoutStep(); });
     m_pageTranslation->addView(m_tabs->view(0));
@@ -44,14 +44,14 @@ void MainWindow::createChildren() {
     m_desktop = m_systemDesktop.get();
 
     m_floatingBars = std::make_unique<FloatingBars>(
-        *this, *m_picBar, *m_statusLine, m_state, m_twips,
-        [this] { Set_Web(m_tabs->currentIndex()); },
+        *this, *m_toolbarArea, *m_statusLine, m_state, m_twips,
+        [this] { placeCurrentView(m_tabs->currentIndex()); },
         [this]() -> QWidget * { return m_tabs->currentView(); });
     connect(m_translation.get(), &SelectionTranslation::modeChanged, this,
             &MainWindow::showTranslationIndicator);
 
     m_layout = std::make_unique<MainWindowLayout>(MainWindowLayout::Parts{
-        *this, *m_picBar, *m_statusLine, *m_bars, *m_tabStrip, *m_addressBar, *m_findBar,
+        *this, *m_toolbarArea, *m_statusLine, *m_bars, *m_tabStrip, *m_addressBar, *m_findBar,
         m_pageTranslation->bar(), *m_tabs, *m_registry, m_state, m_twips});
     m_pageExports = std::make_unique<MainPageExports>(
         *this, *m_statusLine, *m_floatingBars, *m_layout, *m_tabs, m_state, m_files, m_notifier);
@@ -60,16 +60,16 @@ void MainWindow::createChildren() {
     setUpTimers();
     MainShortcuts::install(*this, *m_findBar, *m_addressBar, *m_bars,
                            [this] { m_layout->spreadOverScreen(); });
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::GO_Exit);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::exitAndSave);
 }
 
 void MainWindow::connectChildren() {
     connect(m_bars, &MainCommandBars::buttonClick, this,
-            [this](int bar, const QString &key) { m_dispatcher->ButtonClick(bar, key); });
+            [this](int bar, const QString &key) { m_dispatcher->buttonClick(bar, key); });
     connect(m_bars, &MainCommandBars::menuOpened, this,
-            [this](int bar) { m_dispatcher->MenuOpened(bar); });
+            [this](int bar) { m_dispatcher->menuOpened(bar); });
     connect(m_bars, &MainCommandBars::menuClosed, this,
-            [this](int bar) { m_dispatcher->MenuClosed(bar); });
+            [this](int bar) { m_dispatcher->menuClosed(bar); });
 
     connect(m_tracker, &PageTracker::progressChanged, m_statusLine, &StatusLine::setProgress);
     connect(m_tracker, &PageTracker::statusTextChanged, m_statusLine, &StatusLine::setStatusText);
@@ -84,10 +84,10 @@ void MainWindow::connectChildren() {
 }
 
 void MainWindow::setUpTimers() {
-    m_timer4.setObjectName(QStringLiteral("Timer4"));
-    m_timer6.setObjectName(QStringLiteral("Timer6"));
-    m_timer4.setSingleShot(true);
-    connect(&m_timer4, &QTimer::timeout, this, [this] {
+    m_deferredStartTimer.setObjectName(QStringLiteral("Timer4"));
+    m_selectionTimer.setObjectName(QStringLiteral("the selection timer"));
+    m_deferredStartTimer.setSingleShot(true);
+    connect(&m_deferredStartTimer, &QTimer::timeout, this, [this] {
         DeferredStartup::run(*m_linkTable, m_state, m_files, *m_registry, m_messages);
     });
 }

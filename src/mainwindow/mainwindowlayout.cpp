@@ -69,7 +69,7 @@ void MainWindowLayout::layoutStep() {
     const Twips &twips = m_parts.twips;
     const MainLayoutResult r = MainLayout::compute(input());
     StatusLine &status = m_parts.statusLine;
-    m_parts.picBar.setGeometry(toPixels(twips, r.picBar));
+    m_parts.toolbarArea.setGeometry(toPixels(twips, r.toolbarArea));
     status.setGeometry(toPixels(twips, r.picStat));
     status.cmdMoveL()->setGeometry(toPixels(twips, r.moveL));
     status.statusBar()->setGeometry(toPixels(twips, r.statusBar));
@@ -88,7 +88,7 @@ void MainWindowLayout::layoutStep() {
         m_parts.tabStrip.setStripWidth(tabWidth);
     }
     m_parts.addressBar.setGeometry(toPixels(twips, r.addressBar));
-    Set_Web(m_parts.tabs.currentIndex());
+    placeCurrentView(m_parts.tabs.currentIndex());
     // The find bar floats over the page's top right corner.
     const QRect page = toPixels(twips, r.webView);
     const QSize findSize = m_parts.findBar.sizeHint();
@@ -96,7 +96,7 @@ void MainWindowLayout::layoutStep() {
                                 findSize.height());
 }
 
-void MainWindowLayout::Set_Web(int index) {
+void MainWindowLayout::placeCurrentView(int index) {
     const MainLayoutResult r = MainLayout::compute(input());
     if (WebView *view = m_parts.tabs.view(index))
         view->setGeometry(toPixels(m_parts.twips, r.webView));

@@ -22,7 +22,7 @@ class MainWindowLayout {
 public:
     struct Parts {
         QWidget &window;
-        QWidget &picBar;
+        QWidget &toolbarArea;
         StatusLine &statusLine;
         MainCommandBars &bars;
         TabStrip &tabStrip;
@@ -40,8 +40,8 @@ public:
 
     // The layout step; nothing moves while the layout is frozen.
     void layoutStep();
-    // `Set_Web`: places the view of tab index.
-    void Set_Web(int index);
+    // `placeCurrentView`: places the view of tab index.
+    void placeCurrentView(int index);
     // `LayoutFrozen`: holds every control where it is (a picture of the page is taken).
     void setFrozen(bool frozen) { m_frozen = frozen; }
 

@@ -45,7 +45,7 @@ void open(const QString &given, ProgramState &state, const ProgramFiles &files, 
         if (!AddressRule::isTooLong(address)) {
             tabs.showCurrentViewOnly();
             bar.setAddressText(given);
-            bar.GO_Address(1);
+            bar.openTypedAddress(1);
             return;
         }
         messages.tooLongAddress(address);

@@ -3,6 +3,7 @@
 #include "commandbar/commandregistry.h"
 #include "commandbar/windowcommandbar.h"
 #include "commandbar/windowimages.h"
+#include "core/captions.h"
 #include "core/languagefile.h"
 #include "core/notifier.h"
 #include "core/programstate.h"
@@ -26,16 +27,6 @@ const QString CreditText = QStringLiteral("Made by the QuortTrans developers");
 const QString FirstSiteName = QStringLiteral("quorttrans.example.org");
 const QString SecondSiteName = QStringLiteral("quorttrans.example.org/guides");
 const QString RendererText = QStringLiteral("Renderer: ");
-
-constexpr int TitleText = 179;      // the program's name, over messages
-constexpr int WindowText = 138;     // About QuortTrans
-constexpr int VisitText = 197;      // Visit:
-constexpr int VersionText = 198;    // Version
-constexpr int FirstSiteText = 199;  // what the first site offers
-constexpr int SecondSiteText = 200; // what the second site offers
-constexpr int DisclaimerText = 202; // no warranty
-constexpr int WriteToAuthorText = 203;
-constexpr int NotOpenedText = 106;
 
 // Navy reads well on the light blue; the usual link blue does not.
 const QColor LinkColour = QColor(0, 0, 128);
@@ -67,7 +58,7 @@ AboutWindow::AboutWindow(const WindowContext &context, QWidget *parent)
     : QDialog(parent)
     , m_context(context) {
     setModal(true);
-    setWindowTitle(context.language.caption(WindowText));
+    setWindowTitle(context.language.caption(Captions::AboutWindow));
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Background);
@@ -81,7 +72,7 @@ AboutWindow::AboutWindow(const WindowContext &context, QWidget *parent)
     grid->setRowMinimumHeight(4, 12);
     addSiteRows(grid);
     grid->setRowMinimumHeight(9, 12);
-    QLabel *disclaimer = addLabel("lblDisclaimer", context.language.caption(DisclaimerText));
+    QLabel *disclaimer = addLabel("lblDisclaimer", context.language.caption(Captions::Disclaimer));
     disclaimer->setWordWrap(true);
     disclaimer->setMinimumWidth(TextWidth);
     grid->addWidget(disclaimer, 10, 0, 1, 2);
@@ -108,14 +99,14 @@ void AboutWindow::addProgramRows(QGridLayout *grid) {
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     title->setFont(titleFont);
-    QLabel *version =
-        addLabel("lblVersion", texts.caption(VersionText) + QLatin1Char(' ') + ProgramVersion);
+    QLabel *version = addLabel("lblVersion", texts.caption(Captions::Version) + QLatin1Char(' ') +
+                                                 ProgramVersion);
     // Which renderer draws the pages and why: technical words, like the version number.
     QLabel *renderer = addLabel("lblRenderer", RendererText + m_context.state.renderer);
     renderer->setAccessibleName(renderer->text());
     renderer->setVisible(!m_context.state.renderer.isEmpty());
     LinkLabel *credit = addLink("Label1", CreditText, mailAddress());
-    credit->setToolTip(texts.caption(WriteToAuthorText));
+    credit->setToolTip(texts.caption(Captions::WriteToAuthor));
 
     grid->addWidget(picture, 0, 0, 4, 1);
     grid->addWidget(title, 0, 1);
@@ -127,12 +118,12 @@ void AboutWindow::addProgramRows(QGridLayout *grid) {
 
 void AboutWindow::addSiteRows(QGridLayout *grid) {
     const LanguageFile &texts = m_context.language;
-    LinkLabel *visit = addLink("lblDescription", texts.caption(VisitText), firstSite());
+    LinkLabel *visit = addLink("lblDescription", texts.caption(Captions::Visit), firstSite());
     LinkLabel *firstSiteName = addLink("lbSite", FirstSiteName, firstSite());
-    QLabel *firstSiteText = addLabel("lbDescr", texts.caption(FirstSiteText));
-    QLabel *visitB = addLabel("lbVisitB", texts.caption(VisitText));
+    QLabel *firstSiteText = addLabel("lbDescr", texts.caption(Captions::FirstSiteOffers));
+    QLabel *visitB = addLabel("lbVisitB", texts.caption(Captions::Visit));
     LinkLabel *secondSiteName = addLink("Label3", SecondSiteName, secondSite());
-    QLabel *secondSiteText = addLabel("lbDescrB", texts.caption(SecondSiteText));
+    QLabel *secondSiteText = addLabel("lbDescrB", texts.caption(Captions::SecondSiteOffers));
     for (QLabel *label : {firstSiteText, secondSiteText}) {
         label->setWordWrap(true);
         label->setMinimumWidth(TextWidth);
@@ -158,7 +149,7 @@ void AboutWindow::createBar() {
     m_cmdBar =
         std::make_unique<WindowCommandBar>(m_context.registry, m_context.folder,
                                            m_context.currentBarStyle(), WindowBars::Window::About);
-    m_cmdBar->toolBar()->setAccessibleName(texts.caption(WindowText));
+    m_cmdBar->toolBar()->setAccessibleName(texts.caption(Captions::AboutWindow));
     connect(&m_cmdBar->presenter(), &CommandBarPresenter::buttonClick, this,
             &AboutWindow::buttonClick);
 }
@@ -194,9 +185,9 @@ void AboutWindow::buttonClick(int index, const QString &key) {
 
 void AboutWindow::open(const QUrl &address) {
     if (!m_context.desktop.openUrl(address))
-        m_context.notifier.warn(m_context.language.caption(TitleText),
-                                m_context.language.caption(NotOpenedText) + QLatin1Char('\n') +
-                                    address.toString());
+        m_context.notifier.warn(m_context.language.caption(Captions::ProgramName),
+                                m_context.language.caption(Captions::FileNotOpened) +
+                                    QLatin1Char('\n') + address.toString());
 }
 
 void AboutWindow::showEvent(QShowEvent *event) {

@@ -25,19 +25,7 @@
 
 namespace {
 
-constexpr int CloseText = 32;
-constexpr int WindowText = 33;
-constexpr int GridText = 74;
-constexpr int GroupTitleText = 72;
-constexpr int TypeTitleText = 85;
-constexpr int AlreadyThereText = 86;
-constexpr int NoTitleText = 87;
-constexpr int NotSavedText = 91;
-constexpr int ReadFailedText = 92;
-constexpr int SaveQuestionText = 101;
-constexpr int MoveText = 215;
-
-// GO_Grid: column widths in twips (column 5 keeps the grid's own).
+// The grid's column widths in twips (column 5 keeps the grid's own).
 const int ColumnWidths[] = {400, 4000, 0, 2000, 1600, -1, 1100};
 
 } // namespace
@@ -51,31 +39,31 @@ LinkTableWindow::LinkTableWindow(const WindowContext &context, LinkTable &table,
     setObjectName(QStringLiteral("frmTab"));
     setModal(true);
     const LanguageFile &texts = context.language;
-    setWindowTitle(texts.caption(WindowText));
+    setWindowTitle(texts.caption(Captions::LinkTableWindow));
 
     buildBars();
-    m_label1 = new QLabel(texts.caption(WindowText), this);
+    m_label1 = new QLabel(texts.caption(Captions::LinkTableWindow), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
-    m_text1 = new QLineEdit(this);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setAccessibleName(texts.caption(GroupTitleText));
-    m_text1->setPlaceholderText(texts.caption(TypeTitleText));
-    m_text1->setToolTip(texts.caption(TypeTitleText));
-    m_text1->hide();
-    connect(m_text1, &QLineEdit::returnPressed, this, &LinkTableWindow::renameGroup);
+    m_groupTitle = new QLineEdit(this);
+    m_groupTitle->setObjectName(QStringLiteral("Text1"));
+    m_groupTitle->setAccessibleName(texts.caption(Captions::GroupTitle));
+    m_groupTitle->setPlaceholderText(texts.caption(Captions::TypeGroupTitle));
+    m_groupTitle->setToolTip(texts.caption(Captions::TypeGroupTitle));
+    m_groupTitle->hide();
+    connect(m_groupTitle, &QLineEdit::returnPressed, this, &LinkTableWindow::renameGroup);
     m_lblMove = new QLabel(this);
     m_lblMove->setObjectName(QStringLiteral("lblMove"));
     m_lblMove->setPixmap(QIcon::fromTheme(QStringLiteral("transform-move")).pixmap(16));
     m_lblMove->setText(m_lblMove->pixmap().isNull() ? QStringLiteral("✥") : QString());
-    m_lblMove->setToolTip(texts.caption(MoveText));
-    m_lblMove->setAccessibleName(texts.caption(MoveText));
+    m_lblMove->setToolTip(texts.caption(Captions::MoveWindow));
+    m_lblMove->setAccessibleName(texts.caption(Captions::MoveWindow));
     m_lblMove->setCursor(Qt::SizeAllCursor);
     m_lblMove->installEventFilter(this);
 
     buildStrips();
     buildGrid();
     m_layout = std::make_unique<LinkTableLayout>(LinkTableLayout::Parts{
-        *this, *m_cmdBar0->toolBar(), *m_cmdBar1->toolBar(), *m_label1, *m_text1, *m_lblMove,
+        *this, *m_cmdBar0->toolBar(), *m_cmdBar1->toolBar(), *m_label1, *m_groupTitle, *m_lblMove,
         QList<QTabBar *>(m_tabF.begin(), m_tabF.end()), *m_gridList});
     m_layout->placeWindow(context.state.settings.linkTable);
     m_layout->arrange();
@@ -112,11 +100,11 @@ void LinkTableWindow::buildBars() {
         WindowBars::applyTexts(m_context.registry, window, texts);
     for (WindowCommandBar *bar : {m_cmdBar0.get(), m_cmdBar1.get()}) {
         bar->toolBar()->setParent(this);
-        bar->toolBar()->setAccessibleName(texts.caption(WindowText));
+        bar->toolBar()->setAccessibleName(texts.caption(Captions::LinkTableWindow));
         connect(&bar->presenter(), &CommandBarPresenter::buttonClick, this,
                 &LinkTableWindow::buttonClick);
     }
-    m_cmdBar1->toolBar()->setAccessibleName(texts.caption(CloseText));
+    m_cmdBar1->toolBar()->setAccessibleName(texts.caption(Captions::Close));
 }
 
 void LinkTableWindow::buildStrips() {
@@ -127,8 +115,8 @@ void LinkTableWindow::buildStrips() {
             tabs->setTitle(tab, m_table.titles().title(1 + strip * LinkTable::TabsPerStrip + tab));
         }
         tabs->setShowsCurrent(strip == 0);
-        tabs->setAccessibleName(m_context.language.caption(34) + QLatin1Char(' ') +
-                                QString::number(strip + 1));
+        tabs->setAccessibleName(m_context.language.caption(Captions::EmptyGroupTitle) +
+                                QLatin1Char(' ') + QString::number(strip + 1));
         // A click on the current tab of a strip that shows none chooses it as well.
         connect(tabs, &QTabBar::tabBarClicked, this,
                 [this, strip](int tab) { chooseGroup(strip, tab); });
@@ -141,7 +129,7 @@ void LinkTableWindow::buildStrips() {
 void LinkTableWindow::buildGrid() {
     m_gridList = new QTableView(this);
     m_gridList->setObjectName(QStringLiteral("GridList"));
-    m_gridList->setAccessibleName(m_context.language.caption(GridText));
+    m_gridList->setAccessibleName(m_context.language.caption(Captions::LinkGrid));
     m_table.applyColumnTitles(m_context.language);
     m_gridList->setModel(&m_table.model());
     m_gridList->verticalHeader()->hide();
@@ -181,7 +169,7 @@ bool LinkTableWindow::eventFilter(QObject *watched, QEvent *event) {
 
 void LinkTableWindow::readTable() {
     if (!m_table.readTable(m_minRows))
-        tell(ReadFailedText, m_table.groupFilePath(m_table.currentGroup()));
+        tell(Captions::LinksNotRead, m_table.groupFilePath(m_table.currentGroup()));
 }
 
 bool LinkTableWindow::saveTable() {
@@ -190,7 +178,7 @@ bool LinkTableWindow::saveTable() {
 
 bool LinkTableWindow::told(const WriteResult &result) {
     if (!result)
-        tell(NotSavedText, result.path + QLatin1Char('\n') + result.error);
+        tell(Captions::LinksNotSaved, result.path + QLatin1Char('\n') + result.error);
     return result.ok;
 }
 
@@ -271,10 +259,10 @@ void LinkTableWindow::addPage() {
     const LinkTable::Page page = m_page ? m_page() : LinkTable::Page();
     switch (m_table.addPage(page)) {
     case LinkTable::AddOutcome::NoTitle:
-        tell(NoTitleText);
+        tell(Captions::NoGroupTitle);
         return;
     case LinkTable::AddOutcome::AlreadyThere:
-        tell(AlreadyThereText);
+        tell(Captions::LinkAlreadyThere);
         return;
     case LinkTable::AddOutcome::Added:
         break;
@@ -323,28 +311,28 @@ void LinkTableWindow::toggleTitleEdit() {
     if (!m_titleEditing) {
         m_titleEditing = true;
         m_table.setPendingTitle(QString());
-        m_text1->clear();
-        m_text1->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
-        m_text1->show();
-        m_text1->setFocus();
+        m_groupTitle->clear();
+        m_groupTitle->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
+        m_groupTitle->show();
+        m_groupTitle->setFocus();
         return;
     }
-    if (!m_text1->text().isEmpty()) {
+    if (!m_groupTitle->text().isEmpty()) {
         told(m_table.saveTitle());
     }
-    m_text1->hide();
+    m_groupTitle->hide();
     m_titleEditing = false;
 }
 
 void LinkTableWindow::renameGroup() {
-    const QString title = m_text1->text();
+    const QString title = m_groupTitle->text();
     const int group = m_table.currentGroup();
     m_tabF[group / LinkTable::TabsPerStrip]->setTitle(group % LinkTable::TabsPerStrip, title);
-    m_text1->setStyleSheet(QString());
-    m_text1->hide();
+    m_groupTitle->setStyleSheet(QString());
+    m_groupTitle->hide();
     m_titleEditing = false;
     told(m_table.renameGroup(title));
-    m_text1->clear();
+    m_groupTitle->clear();
 }
 
 void LinkTableWindow::gridClicked(const QModelIndex &index) {
@@ -370,7 +358,7 @@ void LinkTableWindow::chooseLink(int row) {
     if (!m_table.model().isLink(row))
         return;
     m_chosenLink = m_table.model().entry(row).address;
-    GO_Exit(Accepted);
+    closeWith(Accepted);
 }
 
 bool LinkTableWindow::offerSave() {
@@ -378,7 +366,7 @@ bool LinkTableWindow::offerSave() {
         return true;
     const LanguageFile &texts = m_context.language;
     if (!m_context.notifier.ask(texts.caption(Captions::ProgramName),
-                                texts.caption(SaveQuestionText)))
+                                texts.caption(Captions::SaveLinksQuestion)))
         return true;
     return saveTable();
 }
@@ -388,10 +376,10 @@ void LinkTableWindow::reject() {
         return;
     m_leaving = true;
     offerSave();
-    GO_Exit(Rejected);
+    closeWith(Rejected);
 }
 
-void LinkTableWindow::GO_Exit(int result) {
+void LinkTableWindow::closeWith(int result) {
     m_leaving = true;
     m_context.state.settings.linkTable = m_layout->placement();
     told(m_table.saveTitle());

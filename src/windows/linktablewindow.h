@@ -37,7 +37,7 @@ public:
 
     QTableView *gridList() const { return m_gridList; }
     GroupStrip *tabF(int strip) const { return m_tabF.at(strip); }
-    QLineEdit *text1() const { return m_text1; }
+    QLineEdit *text1() const { return m_groupTitle; }
     QToolBar *toolBar(int element) const;
 
     // The bars' click handler: elements 0 and 1.
@@ -74,7 +74,7 @@ private:
     void chooseLink(int row);
     // Asks caption 101 when links are unsaved; false when they could not be saved.
     bool offerSave();
-    void GO_Exit(int result);
+    void closeWith(int result);
     void tell(int caption, const QString &detail = {});
 
     WindowContext m_context;
@@ -85,7 +85,7 @@ private:
     std::array<GroupStrip *, StripCount> m_tabF{};
     std::unique_ptr<LinkTableLayout> m_layout;
     QTableView *m_gridList = nullptr;
-    QLineEdit *m_text1 = nullptr;
+    QLineEdit *m_groupTitle = nullptr;
     QLabel *m_label1 = nullptr;
     QLabel *m_lblMove = nullptr;
     QString m_chosenLink;

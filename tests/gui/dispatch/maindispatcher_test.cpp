@@ -63,7 +63,7 @@ protected:
 
     FakeWebView *view() { return static_cast<FakeWebView *>(tabs.currentView()); }
     // A click as the bars deliver it.
-    void click(int bar, const QString &key) { dispatcher.ButtonClick(bar, key); }
+    void click(int bar, const QString &key) { dispatcher.buttonClick(bar, key); }
     CommandButton &button(const QString &key) { return registry.item(key); }
     QStringList lines(const QString &name) {
         return TextFile::readLines(folder.filePath(name)).value_or(QStringList());
@@ -78,12 +78,13 @@ protected:
     BrowserTabs tabs{[this](int) { return new FakeWebView(&host); }};
     AddressBar addressBar{tabs, state, state.language, &host};
     FindBar findBar{[this] { return tabs.currentView(); }, &host};
-    QWidget picBar{&host};
+    QWidget toolbarArea{&host};
     QWidget statusLine{&host};
     Twips twips;
-    FloatingBars floating{host, picBar, statusLine, state, twips, [] {}, [] { return nullptr; }};
-    QTimer timer6;
-    SelectionTranslation translation{timer6, state, [this] { return tabs.currentView(); }};
+    FloatingBars floating{host,  toolbarArea,           statusLine, state, twips,
+                          [] {}, [] { return nullptr; }};
+    QTimer selectionTimer;
+    SelectionTranslation translation{selectionTimer, state, [this] { return tabs.currentView(); }};
     RecordingDesktop desktop;
     RecordingNotifier notifier;
     RecordingWindow window;
@@ -103,11 +104,13 @@ TEST_F(Dispatch, PageCommandsReachTheCurrentView) {
     };
     for (const auto &[bar, key] : clicks)
         click(bar, key);
-    EXPECT_EQ(view()->calls(),
-              (QStringList{"goBack", "goForward", "execWB Print", "stop", "execWB PageSetup",
-                           "execWB PrintPreview", "execWB Print", "execWB Properties", "execWB Cut",
-                           "execWB Copy", "execWB Paste", "execWB SelectAll", "execWB Delete",
-                           "goBack", "goForward", "refresh", "goHome"}));
+    EXPECT_EQ(
+        view()->calls(),
+        (QStringList{"goBack", "goForward", "runPageCommand Print", "stop",
+                     "runPageCommand PageSetup", "runPageCommand PrintPreview",
+                     "runPageCommand Print", "runPageCommand Properties", "runPageCommand Cut",
+                     "runPageCommand Copy", "runPageCommand Paste", "runPageCommand SelectAll",
+                     "runPageCommand Delete", "goBack", "goForward", "refresh", "goHome"}));
 }
 
 TEST_F(Dispatch, KeysActOnlyOnTheirOwnBarAndExactly) {
@@ -163,21 +166,21 @@ TEST_F(Dispatch, FloatingBarsHideAtOnceAndStopWhenSwitchedOff) {
     button("FILE:FLOATING").setChecked(true); // the item toggles itself before the click
     click(3, "FILE:FLOATING");
     EXPECT_EQ(state.options.autoHideBars, 1);
-    EXPECT_TRUE(floating.timer1().isActive());
-    EXPECT_EQ(floating.timer1().interval(), 750);
+    EXPECT_TRUE(floating.pointerTimer().isActive());
+    EXPECT_EQ(floating.pointerTimer().interval(), 750);
     EXPECT_FALSE(state.barsShown);
 
-    dispatcher.MenuOpened(3);
-    EXPECT_FALSE(floating.timer1().isActive());
-    dispatcher.MenuClosed(3);
-    EXPECT_TRUE(floating.timer1().isActive());
+    dispatcher.menuOpened(3);
+    EXPECT_FALSE(floating.pointerTimer().isActive());
+    dispatcher.menuClosed(3);
+    EXPECT_TRUE(floating.pointerTimer().isActive());
 
     button("FILE:FLOATING").setChecked(false);
     click(3, "FILE:FLOATING");
     EXPECT_EQ(state.options.autoHideBars, 0);
-    EXPECT_FALSE(floating.timer1().isActive());
-    dispatcher.MenuClosed(3);
-    EXPECT_FALSE(floating.timer1().isActive());
+    EXPECT_FALSE(floating.pointerTimer().isActive());
+    dispatcher.menuClosed(3);
+    EXPECT_FALSE(floating.pointerTimer().isActive());
 }
 
 TEST_F(Dispatch, TranslateLanguageItemsSwitchSelectionTranslation) {
@@ -185,18 +188,18 @@ TEST_F(Dispatch, TranslateLanguageItemsSwitchSelectionTranslation) {
     EXPECT_TRUE(button("TRANSLANG:German").checked());
     EXPECT_EQ(state.sourceLanguage, "de");
     EXPECT_EQ(state.translateLanguageItem, "German");
-    EXPECT_TRUE(timer6.isActive());
+    EXPECT_TRUE(selectionTimer.isActive());
     EXPECT_EQ(window.calls, QStringList{"indicator on"});
 
     click(3, "TRANSLANG:French"); // straight to another language
     EXPECT_EQ(state.sourceLanguage, "fr");
     EXPECT_FALSE(button("TRANSLANG:German").checked());
-    EXPECT_TRUE(timer6.isActive());
+    EXPECT_TRUE(selectionTimer.isActive());
 
     click(3, "TRANSLANG:French"); // the active one again: off
     EXPECT_FALSE(button("TRANSLANG:French").checked());
     EXPECT_EQ(state.translateLanguageItem, "");
-    EXPECT_FALSE(timer6.isActive());
+    EXPECT_FALSE(selectionTimer.isActive());
     EXPECT_EQ(state.sourceLanguage, "fr");
     EXPECT_EQ(window.calls.last(), "indicator off");
 }
@@ -206,7 +209,7 @@ TEST_F(Dispatch, ACaptionThatMatchesNoRowKeepsThePreviousSourceLanguage) {
     button("TRANSLANG:German").setCaption("Klingon");
     click(3, "TRANSLANG:German");
     EXPECT_EQ(state.sourceLanguage, "it");
-    EXPECT_TRUE(timer6.isActive());
+    EXPECT_TRUE(selectionTimer.isActive());
 }
 
 TEST_F(Dispatch, MyLanguageItemsSetTheTargetLanguage) {
@@ -228,8 +231,8 @@ TEST_F(Dispatch, TheBookmarkKeepsTheAddressTypedLast) {
     EXPECT_TRUE(view()->calls().isEmpty()); // an empty bookmark does nothing
 
     addressBar.setAddressText("http://127.0.0.1:9/typed");
-    addressBar.GO_Address(1);
-    Q_EMIT view()->beforeNavigate2("http://127.0.0.1:9/followed"); // a link followed
+    addressBar.openTypedAddress(1);
+    Q_EMIT view()->navigationStarting("http://127.0.0.1:9/followed"); // a link followed
     click(3, "NAVIGATE:PICK");
     EXPECT_EQ(lines("Data/QuortBook.bm"), QStringList{"http://127.0.0.1:9/typed"});
 

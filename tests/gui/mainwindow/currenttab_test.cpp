@@ -101,7 +101,8 @@ TEST_F(CurrentTab, ABackgroundTabMovingOnNeverShowsInTheBarsAndShowsAtOnceWhenCh
 }
 
 TEST_F(CurrentTab, TheLinkTableAddsThePageTheUserSees) {
-    ASSERT_TRUE(waitUntil([this] { return idleOn(1, "Arrived") && !window->timer4().isActive(); }));
+    ASSERT_TRUE(waitUntil(
+        [this] { return idleOn(1, "Arrived") && !window->deferredStartTimer().isActive(); }));
     const auto addThisPage = [this] {
         QTimer::singleShot(0, window.get(), [] {
             auto *table = qobject_cast<LinkTableWindow *>(QApplication::activeModalWidget());

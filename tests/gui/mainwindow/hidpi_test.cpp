@@ -74,7 +74,7 @@ TEST_F(HiDpiTest, APlacementStoredAtScaleOneComesBackAtTheSamePhysicalRectangle)
 
     // Saved at scale 2, the placement reads the same at scale 1.
     w->move(150, 60);
-    w->GO_Exit();
+    w->exitAndSave();
     EXPECT_EQ(TextFile::readLines(folder.filePath("Data/Quortspeak.Ini"))
                   .value_or(QStringList())
                   .mid(0, 4),

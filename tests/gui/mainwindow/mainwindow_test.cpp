@@ -61,12 +61,11 @@ TEST_F(MainWindowTest, FirstStartOpensTheShippedStartPageInTabZero) {
     EXPECT_EQ(w->tabStrip().tabText(0), "Start");
     EXPECT_EQ(w->addressBar().currentText(), home);
     EXPECT_TRUE(view(*w, 0)->isSilent());
-    EXPECT_FALSE(view(*w, 7)->isRegisteredAsBrowser());
     EXPECT_TRUE(notifier.messages.isEmpty());
 
     // The deferred steps enable the link table and mark the user's own language.
     EXPECT_FALSE(w->registry().button("FAVORITE")->enabled());
-    QSignalSpy deferred(&w->timer4(), &QTimer::timeout);
+    QSignalSpy deferred(&w->deferredStartTimer(), &QTimer::timeout);
     ASSERT_TRUE(deferred.wait(3000));
     EXPECT_TRUE(w->registry().button("FAVORITE")->enabled());
     EXPECT_TRUE(w->registry().button("MYLANG:ENGLISH")->checked());
@@ -81,7 +80,7 @@ TEST_F(MainWindowTest, AnAddressGivenAtStartOpensInPlaceOfTheHomePageAsIfTyped) 
     EXPECT_EQ(w->addressBar().currentText(), "http://127.0.0.1:9/given");
     EXPECT_EQ(w->tabs().caption(0), "127.0.0.1:9");
     EXPECT_EQ(w->addressBar().history(), QStringList{"http://127.0.0.1:9/given"});
-    w->GO_Exit();
+    w->exitAndSave();
     // The home page stays the user's, for the next start without an address.
     EXPECT_EQ(lines("Data/quortspeak.Opt").value(4), "http://127.0.0.1:9/home");
 }
@@ -106,7 +105,7 @@ TEST_F(MainWindowTest, TheLayoutFollowsTheWindowSize) {
     // address have a line of their own this narrow) and the status line (330).
     EXPECT_EQ(w->tabs().currentView()->geometry(), QRect(0, 51, 700, 427));
     EXPECT_EQ(w->statusLine().geometry(), QRect(0, 478, 699, 22));
-    EXPECT_EQ(w->picBar().geometry(), QRect(1, 0, 699, 51));
+    EXPECT_EQ(w->toolbarArea().geometry(), QRect(1, 0, 699, 51));
     // The right move button ends 50 twips before the window's edge.
     const QRect move = w->statusLine().cmdMove()->geometry();
     EXPECT_EQ(move.right() + 1, 697);
@@ -220,7 +219,7 @@ TEST_F(MainWindowTest, ExitWritesOptionsHistoryAndSettingsOnce) {
     putFile(folder.filePath("Doc.TXT"), "x");
 
     QSignalSpy exited(w.get(), &MainWindow::exited);
-    w->GO_Exit();
+    w->exitAndSave();
     EXPECT_EQ(exited.count(), 1);
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(lines("Data/quortspeak.Opt").size(), 6);
@@ -241,7 +240,7 @@ TEST_F(MainWindowTest, ExitWritesOptionsHistoryAndSettingsOnce) {
 TEST_F(MainWindowTest, AFileThatCannotBeWrittenAtExitIsToldAndTheOthersAreWritten) {
     auto w = start();
     QDir().mkpath(folder.filePath("Data/quortspeak.Hys")); // a folder where the file goes
-    w->GO_Exit();
+    w->exitAndSave();
     ASSERT_EQ(notifier.messages.size(), 1);
     EXPECT_TRUE(notifier.messages[0].contains("quortspeak.Hys"));
     EXPECT_TRUE(notifier.messages[0].contains("could not be saved"));
@@ -299,7 +298,7 @@ TEST_F(MainWindowTest, AHomeAddressTooLongForAnyPageIsRefusedAndTheStartPageShow
     QTest::keyClick(&w->addressBar(), Qt::Key_Return);
     EXPECT_EQ(notifier.messages.size(), 2);
     EXPECT_EQ(view(*w, 0)->navigations().size(), 1); // only the start page
-    w->GO_Exit();
+    w->exitAndSave();
     EXPECT_EQ(lines("Data/quortspeak.Opt").value(4), start);
 }
 
@@ -320,7 +319,7 @@ TEST_F(MainWindowTest, ASessionEndAsksNothingAndKeepsTheEditorsTypingAsADraft) {
         auto *editor = qobject_cast<LanguageEditor *>(QApplication::activeModalWidget());
         ASSERT_NE(editor, nullptr);
         editor->textArea()->setPlainText("\"Beenden\"\n\"Zurück\"\n");
-        w->GO_Exit(); // what SIGTERM and SIGHUP run
+        w->exitAndSave(); // what SIGTERM and SIGHUP run
     });
     w->showLanguageEditor();
     EXPECT_FALSE(questionShown);
@@ -336,7 +335,7 @@ TEST_F(MainWindowTest, ASessionEndAsksNothingAndKeepsTheEditorsTypingAsADraft) {
         ASSERT_NE(editor, nullptr);
         offered = editor->text();
         EXPECT_FALSE(QFile::exists(draft));
-        next->GO_Exit();
+        next->exitAndSave();
     });
     next->showLanguageEditor();
     EXPECT_EQ(offered, "\"Beenden\"\n\"Zurück\"\n");

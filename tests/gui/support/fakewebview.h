@@ -16,13 +16,12 @@ public:
     explicit FakeWebView(QWidget *parent = nullptr);
 
     void navigate(const QString &address) override;
-    void navigate2(const QString &address) override;
     void goBack() override;
     void goForward() override;
     void goHome() override;
     void refresh() override;
     void stop() override;
-    void execWB(PageCommand command) override;
+    void runPageCommand(PageCommand command) override;
     double zoomFactor() const override { return m_zoom; }
     void setZoomFactor(double factor) override { m_zoom = factor; }
 
@@ -49,17 +48,15 @@ public:
                            std::function<void(const QVariant &)> done = nullptr) override;
 
     void setSilent(bool silent) override;
-    void setRegisterAsBrowser(bool registered) override;
 
-    // Every call in order, one line each: "navigate2 http://a/", "goBack", "execWB Print",
+    // Every call in order, one line each: "navigate http://a/", "goBack", "runPageCommand Print",
     // "setSilent true".
     QStringList calls() const { return m_calls; }
-    // The addresses given to navigate and navigate2, in order.
+    // The addresses given to navigate, in order.
     QStringList navigations() const { return m_navigations; }
     QList<PageCommand> commands() const { return m_commands; }
     void clearCalls();
     bool isSilent() const { return m_silent; }
-    bool isRegisteredAsBrowser() const { return m_registered; }
 
     void setBusy(bool busy) { m_busy = busy; }
     void setReadyState(const QString &state) { m_readyState = state; }
@@ -82,7 +79,7 @@ public:
         m_isolatedAnswer = std::move(answer);
     }
 
-    // A whole page load as the real view reports it: busy and "loading", beforeNavigate2,
+    // A whole page load as the real view reports it: busy and "loading", navigationStarting,
     // progress 50 and 100 of 100, titleChange, then location, not busy, "complete" and
     // documentComplete.
     void simulateLoad(const QString &address, const QString &title);
@@ -102,7 +99,6 @@ private:
     bool m_busy = false;
     double m_zoom = 1.0;
     bool m_silent = false;
-    bool m_registered = true;
     QString m_readyState = QStringLiteral("complete");
     QString m_locationUrl;
     QString m_locationName;

@@ -1,21 +1,21 @@
 // Whole-page translation as a reader meets it in the main window: the real engine on pages
 // served from 127.0.0.1, the real Apertium spa-eng pair, and the real LibreOffice for the
 // Word export. What the page should read is asked of a bare apertium run, never written here.
-#include "mainwindow/mainpageexports.h"
-#include "mainwindow/mainpagetranslation.h"
-#include "mainwindow/mainwindow.h"
-#include "userdata/settingsfile.h"
 #include "browser/enginewebview.h"
 #include "browser/navigationpolicy.h"
 #include "commandbar/maincommandbars.h"
 #include "export/libreoffice/libreofficesuite.h"
 #include "export/pageexports.h"
+#include "mainwindow/mainpageexports.h"
+#include "mainwindow/mainpagetranslation.h"
+#include "mainwindow/mainwindow.h"
 #include "programfolderfixture.h"
 #include "recordingnotifier.h"
 #include "support/httpserver.h"
 #include "translate/apertiumpipeline.h"
 #include "translate/pagetranslationbar.h"
 #include "translate/tabtranslation.h"
+#include "userdata/settingsfile.h"
 #include "waituntil.h"
 
 #include <QApplication>
@@ -266,7 +266,7 @@ TEST_F(WholePageTranslation, NeverForALanguageIsKeptAndADeadPairIsToldWithThePag
     // Asked for, the page is translated all the same.
     window->bars().choose(MainCommandBars::MenuIndex, QStringLiteral("TTS:PAGE"));
     EXPECT_TRUE(reaches(Shown::Translated));
-    window->GO_Exit();
+    window->exitAndSave();
     EXPECT_EQ(SettingsFile(ProgramFiles(ProgramFolder(folder.path())).settingsFile())
                   .read(QSizeF(15360, 8000))
                   .neverTranslate,

@@ -7,7 +7,7 @@
 namespace {
 MainLayoutInput wide() {
     MainLayoutInput in;
-    in.scaleWidth = 10020; // picBar 10000 wide
+    in.scaleWidth = 10020; // toolbarArea 10000 wide
     in.scaleHeight = 8000;
     in.tabStripWidth = 880;
     in.minAddressWidth = 0; // the plain rules, without room kept for the address
@@ -17,7 +17,7 @@ MainLayoutInput wide() {
 
 TEST(MainLayout, ToolbarsShareTheTopStrip) {
     const MainLayoutResult r = MainLayout::compute(wide());
-    EXPECT_EQ(r.picBar, QRectF(20, 0, 10000, 385));
+    EXPECT_EQ(r.toolbarArea, QRectF(20, 0, 10000, 385));
     EXPECT_EQ(r.element2.left(), 7350);
     EXPECT_EQ(r.element1.width(), 10000 - 6050 - 2800 + 150);
     EXPECT_EQ(r.element1.left(), 6050);
@@ -53,7 +53,7 @@ TEST(MainLayout, OnASmallScreenTheTabsAndTheAddressTakeALineOfTheirOwn) {
     in.scaleWidth = 15360; // 1024 pixels
     MainLayoutResult r = MainLayout::compute(in);
     EXPECT_TRUE(r.secondLine);
-    EXPECT_EQ(r.picBar, QRectF(20, 0, 15340, 770));
+    EXPECT_EQ(r.toolbarArea, QRectF(20, 0, 15340, 770));
     EXPECT_EQ(r.element1, QRectF(0, 375, 15340, 385));
     EXPECT_EQ(r.element2.left(), 15340 - 3750 + 150);            // the toolbars keep their places
     EXPECT_EQ(r.element0, QRectF(0, 0, r.element2.left(), 385)); // and leave no hole
