@@ -83,7 +83,7 @@ def main():
             spans.append((after - before) * 1000)
             print(f"run {number:2}: {delays[-1]:7.1f} ms (xdotool mouseup took "
                   f"{spans[-1]:.1f} ms)", flush=True)
-            time.sleep(1.2)  # past the next Timer6 tick, so no tick is still pending
+            time.sleep(1.2)  # past the next the selection timer tick, so no tick is still pending
         count = len(server.requests_for("/translate_t"))
         median = statistics.median(delays)
         print(f"\nrelease to request, {len(delays)} selections: median {median:.1f} ms, "

@@ -1,5 +1,5 @@
-#include "app/settingsfile.h"
 #include "text/textfile.h"
+#include "userdata/settingsfile.h"
 
 #include <cstdint>
 #include <cstdio>

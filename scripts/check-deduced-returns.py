@@ -122,9 +122,9 @@ def previous_token_char(code, at):
     return code[i]
 
 
-def function_bodies(code):
+def function_bodies(code, lambdas=True):
     """(start, end, deduced) for every function body: deduced is True for a lambda or an
-    `auto` function without a trailing return type."""
+    `auto` function without a trailing return type. Without lambdas, only named functions."""
     bodies = []
     for brace in (i for i, c in enumerate(code) if c == "{"):
         end = matching(code, brace)
@@ -139,7 +139,7 @@ def function_bodies(code):
         close = k
         if code[close] == "]":
             capture = opening(code, close)
-            if capture >= 0 and previous_token_char(code, capture) in LAMBDA_LEAD:
+            if lambdas and capture >= 0 and previous_token_char(code, capture) in LAMBDA_LEAD:
                 bodies.append((brace, end, True))
             continue
         if code[close] != ")":
@@ -150,7 +150,7 @@ def function_bodies(code):
         before = code[:params].rstrip()
         if before.endswith("]"):
             capture = opening(code, len(before) - 1)
-            if capture >= 0 and previous_token_char(code, capture) in LAMBDA_LEAD:
+            if lambdas and capture >= 0 and previous_token_char(code, capture) in LAMBDA_LEAD:
                 bodies.append((brace, end, True))
             continue
         if previous_token_char(code, params) in CONTROL_KEYWORDS:

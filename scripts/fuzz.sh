@@ -25,7 +25,7 @@ fi
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-fuzz"
 targets=(text language options settings history bookmark linktitles linkgroup numbers linktitle
-    address bookmarkfile)
+    address apertiumstream bookmarkfile)
 
 if ! command -v clang++ >/dev/null 2>&1; then
     echo "fuzz.sh: clang++ not found, no fuzzing done (install clang and libclang-rt-14-dev)"

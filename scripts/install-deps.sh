@@ -7,7 +7,7 @@ packages=(
   # build
   cmake g++ ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-webengine-dev
-  qt6-webengine-dev-tools
+  qt6-webengine-dev-tools qt6-webchannel-dev
   libqt6opengl6-dev libgl-dev
   # the office suite the exports drive
   libreoffice-core-nogui libreoffice-writer-nogui libreoffice-calc-nogui
@@ -15,9 +15,11 @@ packages=(
   # setpriv, which starts the office so that it ends with the program
   util-linux
   # tests
-  libgtest-dev xvfb xauth poppler-utils x11-utils imagemagick
+  libgtest-dev xvfb xauth poppler-utils x11-utils imagemagick unzip
   # translation on this computer, with the two pairs the tests use
   apertium apertium-eng-spa apertium-eng-cat
+  # the page's language
+  libcld2-dev
   # fuzzing the file readers
   clang libclang-rt-14-dev
   # fonts so pages and screen pictures show real text

@@ -1,14 +1,17 @@
 // QuortTrans: the entry. Creates the main window, runs its load step and shows it.
-#include "app/heartbeatprobe.h"
-#include "app/mainpageexports.h"
-#include "app/mainwindow.h"
-#include "app/messageboxnotifier.h"
-#include "app/rendererprobe.h"
-#include "app/startaddress.h"
-#include "app/terminationhandler.h"
+#ifdef QUORTTRANS_BENCHMARK_PROBE
+#include "startup/heartbeatprobe.h"
+#endif
 #include "browser/enginewebview.h"
 #include "core/programlocation.h"
+#include "core/version.h"
 #include "export/libreoffice/libreofficesuite.h"
+#include "mainwindow/mainpageexports.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/messageboxnotifier.h"
+#include "startup/rendererprobe.h"
+#include "startup/startaddress.h"
+#include "startup/terminationhandler.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -16,9 +19,11 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuortTrans"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORTTRANS_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.QuortTrans"));
+#ifdef QUORTTRANS_BENCHMARK_PROBE
     const HeartbeatProbe heartbeat; // the benchmarks' view of the interface thread
+#endif
 
     MessageBoxNotifier notifier;
     const ProgramFolder folder = ProgramLocation::ofExecutable();
@@ -41,7 +46,7 @@ int main(int argc, char *argv[]) {
         return 1;
     TerminationHandler termination;
     QObject::connect(&termination, &TerminationHandler::terminationRequested, &window,
-                     &MainWindow::GO_Exit);
+                     &MainWindow::exitAndSave);
     window.show();
     return app.exec();
 }

@@ -21,13 +21,13 @@ AddressBar::AddressBar(BrowserTabs &tabs, ProgramState &state, const LanguageFil
     // A line edit cuts text at 32767 characters and would send what is left; longer
     // addresses are kept whole so they can be refused with a message.
     lineEdit()->setMaxLength(int(AddressRule::MaxLength) + 1);
-    // The history grows only through Hyst_Add, never by the combo box's own rules.
+    // The history grows only through addToHistory, never by the combo box's own rules.
     setInsertPolicy(QComboBox::NoInsert);
     setDuplicatesEnabled(true);
     setMaxVisibleItems(20);
     connect(this, &QComboBox::activated, this, [this](int index) {
         setAddressText(itemText(index));
-        GO_Address(1);
+        openTypedAddress(1);
     });
 }
 
@@ -59,13 +59,13 @@ void AddressBar::appendHistory(const QStringList &entries) {
     setEditText(text);
 }
 
-void AddressBar::Hyst_Add() {
+void AddressBar::addToHistory() {
     if (HistoryFile::containsAddress(history(), currentText()))
         return;
     appendHistory({m_tabs.currentPage().address});
 }
 
-void AddressBar::GO_Address(int historyMode) {
+void AddressBar::openTypedAddress(int historyMode) {
     // What was typed has been used; the pages may show their addresses again.
     lineEdit()->setModified(false);
     WebView *view = m_tabs.currentView();
@@ -82,14 +82,14 @@ void AddressBar::GO_Address(int historyMode) {
             text = address;
             setAddressText(text);
         }
-        view->navigate2(text);
+        view->navigate(text);
         const int current = m_tabs.currentIndex();
         m_tabs.setTabURL(current, text);
         m_tabs.setCaption(current, SiteName::of(text));
         m_state.bookmarkAddress = text;
         if (historyMode == 1 && text.trimmed().toLower().startsWith(QLatin1String("http")) &&
             text.size() > 8)
-            Hyst_Add();
+            addToHistory();
     }
     view->setFocus();
     Q_EMIT navigated();
@@ -98,7 +98,7 @@ void AddressBar::GO_Address(int historyMode) {
 void AddressBar::keyPressEvent(QKeyEvent *event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
-        GO_Address(1);
+        openTypedAddress(1);
         return;
     }
     QComboBox::keyPressEvent(event);

@@ -7,7 +7,7 @@ class LanguageFile;
 struct ProgramState;
 
 // `Text1`: the address to visit, with the history in its drop-down list, oldest first.
-// Enter or a choice from the list navigates the current tab (`GO_Address`).
+// Enter or a choice from the list navigates the current tab (`openTypedAddress`).
 class AddressBar : public QComboBox {
     Q_OBJECT
 
@@ -17,15 +17,15 @@ public:
 
     // Navigates the current tab to the bar's text. historyMode 1 adds a web address to
     // the history list, 0 does not.
-    void GO_Address(int historyMode);
+    void openTypedAddress(int historyMode);
 
     // The history list: every entry, oldest first.
     QStringList history() const;
-    // Hyst_Read's part: appends entries as they stand.
+    // Reading the history: appends entries as they stand.
     void appendHistory(const QStringList &entries);
-    // Hyst_Add: appends the current tab's page address unless the bar's text is already an
+    // addToHistory: appends the current tab's page address unless the bar's text is already an
     // entry.
-    void Hyst_Add();
+    void addToHistory();
 
     // Sets the text without touching the list.
     void setAddressText(const QString &text);

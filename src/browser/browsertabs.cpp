@@ -103,7 +103,7 @@ BrowserTabs::Page BrowserTabs::page(int index) const {
 }
 
 void BrowserTabs::connectView(WebView *view) {
-    connect(view, &WebView::beforeNavigate2, this, [this, view](const QString &address) {
+    connect(view, &WebView::navigationStarting, this, [this, view](const QString &address) {
         const bool current = record(view, [&address](Page &page) {
             page.progress = 0;
             if (isWebAddress(address))

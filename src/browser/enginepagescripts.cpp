@@ -74,4 +74,24 @@ QString hasContent() {
 })())JS");
 }
 
+QString isolatedBridge(const QString &channelClient, const QString &bridgeName) {
+    return QStringLiteral("(function () {\n"
+                          "  if (typeof window.quortPost === 'function') return;\n") %
+           channelClient % QStringLiteral(R"JS(
+  var waiting = [];
+  var bridge = null;
+  window.quortPost = function (text) {
+    text = String(text);
+    if (bridge) bridge.post(text); else waiting.push(text);
+  };
+  if (typeof qt === 'undefined' || !qt.webChannelTransport) return;
+  new QWebChannel(qt.webChannelTransport, function (channel) {
+    bridge = channel.objects[)JS") %
+           QStringLiteral("'") % bridgeName % QStringLiteral("'") % QStringLiteral(R"JS(];
+    waiting.forEach(function (text) { bridge.post(text); });
+    waiting = [];
+  });
+})();)JS");
+}
+
 } // namespace EnginePageScripts

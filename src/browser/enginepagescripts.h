@@ -12,5 +12,9 @@ QString pageFacts();
 QString htmlWithInlineImages();
 // True when the body shows text or a loaded picture.
 QString hasContent();
+// Defines quortPost(text) in the world it runs in, once per document: the web channel's
+// client (channelClient, Qt's qwebchannel.js) connects to the object named bridgeName, and
+// texts posted before the channel is ready are sent when it is.
+QString isolatedBridge(const QString &channelClient, const QString &bridgeName);
 
 } // namespace EnginePageScripts

@@ -4,16 +4,23 @@
 #include "browser/enginepageproperties.h"
 #include "browser/enginepagescripts.h"
 #include "browser/engineprinting.h"
+#include "browser/enginescriptbridge.h"
 #include "browser/enginewebpage.h"
 
 #include <QChildEvent>
+#include <QFile>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWebChannel>
 #include <QWebEngineFindTextResult>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 namespace {
+
+const QString BridgeName = QStringLiteral("quortBridge");
 
 QString addressOf(const QUrl &url) {
     return url.toString(QUrl::FullyEncoded);
@@ -45,6 +52,13 @@ void EngineWebView::ensureEngine() {
     m_view->setPage(m_page);
     m_printing = new EnginePrinting(m_view, this);
     connect(m_printing, &EnginePrinting::printFinished, this, &EngineWebView::printFinished);
+    // The channel's transport goes into the application world alone: the page's own scripts
+    // never get it, so they can post nothing to the program.
+    m_bridge = new EngineScriptBridge(this);
+    m_channel = new QWebChannel(this);
+    m_channel->registerObject(BridgeName, m_bridge);
+    m_page->setWebChannel(m_channel, QWebEngineScript::ApplicationWorld);
+    connect(m_bridge, &EngineScriptBridge::posted, this, &WebView::isolatedMessage);
     layout()->addWidget(m_view);
     setFocusProxy(m_view);
     // The page is drawn by a child the engine makes later; it gets the clicks.
@@ -80,7 +94,7 @@ void EngineWebView::connectPage() {
     connect(m_page, &EngineWebPage::navigationStarting, this,
             [this](const QUrl &url, bool isMainFrame) {
                 m_requestSeen = m_requestSeen || isMainFrame;
-                Q_EMIT beforeNavigate2(addressOf(url));
+                Q_EMIT navigationStarting(addressOf(url));
             });
     connect(m_page, &EngineWebPage::navigationRefused, this,
             [this](const QUrl &url) { Q_EMIT navigationRefused(addressOf(url)); });
@@ -93,7 +107,7 @@ void EngineWebView::connectPage() {
                 // The engine asks nothing before loading some pages (about:blank); they are
                 // navigations all the same.
                 if (!m_requestSeen)
-                    Q_EMIT beforeNavigate2(addressOf(info.url()));
+                    Q_EMIT navigationStarting(addressOf(info.url()));
                 m_requestSeen = false;
             });
     connect(m_page, &QWebEnginePage::loadProgress, this,
@@ -128,10 +142,6 @@ void EngineWebView::navigate(const QString &address) {
         return;
     ensureEngine();
     m_view->load(url);
-}
-
-void EngineWebView::navigate2(const QString &address) {
-    navigate(address);
 }
 
 void EngineWebView::goBack() {
@@ -169,7 +179,7 @@ void EngineWebView::stop() {
         m_view->stop();
 }
 
-void EngineWebView::execWB(PageCommand command) {
+void EngineWebView::runPageCommand(PageCommand command) {
     ensureEngine();
     switch (command) {
     case PageCommand::Print:
@@ -311,4 +321,39 @@ void EngineWebView::requestHtmlWithInlineImages(std::function<void(const QString
 void EngineWebView::requestHasContent(std::function<void(bool hasContent)> done) {
     runScript(EnginePageScripts::hasContent(),
               [done](const QVariant &result) { done(result.toBool()); });
+}
+
+void EngineWebView::ensureIsolatedBridge() {
+    if (m_bridgeInstalled)
+        return;
+    m_bridgeInstalled = true;
+    QFile client(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
+    client.open(QIODevice::ReadOnly);
+    const QString source =
+        EnginePageScripts::isolatedBridge(QString::fromUtf8(client.readAll()), BridgeName);
+    // Pages never translated never pay for the channel's client; once asked for, every
+    // later document of this view gets it before its own scripts run.
+    QWebEngineScript script;
+    script.setName(QStringLiteral("quort-isolated-bridge"));
+    script.setSourceCode(source);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setRunsOnSubFrames(false);
+    m_page->scripts().insert(script);
+    m_page->runJavaScript(source, QWebEngineScript::ApplicationWorld);
+}
+
+void EngineWebView::runIsolatedScript(const QString &script,
+                                      std::function<void(const QVariant &)> done) {
+    if (!m_page) {
+        if (done)
+            QTimer::singleShot(0, this, [done] { done(QVariant()); });
+        return;
+    }
+    ensureIsolatedBridge();
+    m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                          [closing = m_closing, done](const QVariant &result) {
+                              if (!*closing && done)
+                                  done(result);
+                          });
 }

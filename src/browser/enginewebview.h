@@ -7,12 +7,14 @@
 #include <memory>
 
 class EnginePrinting;
+class EngineScriptBridge;
 class EngineWebPage;
+class QWebChannel;
 class QWebEngineView;
 
 // The web view on QtWebEngine.
 //
-// Events: beforeNavigate2 for every navigation of the main frame and of its subframes,
+// Events: navigationStarting for every navigation of the main frame and of its subframes,
 // back, forward and reload included, and for a server redirect with the address
 // redirected to; progressChange from the engine's load progress (out of 100);
 // titleChange (the engine first offers the address as a title until the page has one);
@@ -26,7 +28,7 @@ class QWebEngineView;
 // scripts only asynchronously: readyState is "uninitialized" before the first load,
 // "loading" from the start of a load and "complete" once it has finished; it never
 // reports "interactive" and is never "complete" while a load runs. The engine starts a
-// load just after navigate() returns: wait for beforeNavigate2 or documentComplete, not
+// load just after navigate() returns: wait for navigationStarting or documentComplete, not
 // for busy() to turn true.
 //
 // Only addresses the navigation policy allows are loaded; any other is refused and
@@ -49,13 +51,12 @@ public:
     ~EngineWebView() override;
 
     void navigate(const QString &address) override;
-    void navigate2(const QString &address) override;
     void goBack() override;
     void goForward() override;
     void goHome() override;
     void refresh() override;
     void stop() override;
-    void execWB(PageCommand command) override;
+    void runPageCommand(PageCommand command) override;
     double zoomFactor() const override;
     void setZoomFactor(double factor) override;
 
@@ -67,7 +68,6 @@ public:
 
     void setSilent(bool silent) override;
     // Nothing outside the program can find an engine view; there is nothing to offer.
-    void setRegisterAsBrowser(bool) override {}
 
     // The page source as the document holds it now (outerHTML of its root element); done
     // runs later on this thread, with an empty string when there is no document.
@@ -84,6 +84,10 @@ public:
     void printToPdf(const QString &path, std::function<void(bool ok)> done) override;
     void requestHtmlWithInlineImages(std::function<void(const QString &html)> done) override;
     void requestHasContent(std::function<void(bool hasContent)> done) override;
+    // In the engine's application world. Messages travel over a web channel whose transport
+    // only that world holds: they arrive as they are posted, with no timer asking.
+    void runIsolatedScript(const QString &script,
+                           std::function<void(const QVariant &)> done = nullptr) override;
 
     // The engine's own view, for the features built directly on it (find bar).
     // Made on first use, as for a page.
@@ -109,11 +113,16 @@ private:
     void runScript(const QString &script, std::function<void(const QVariant &)> done);
 
     void ensureEngine();
+    // Defines quortPost in the isolated world of this document and of every later one.
+    void ensureIsolatedBridge();
 
     NavigationPolicy m_policy;
     QWebEngineView *m_view = nullptr;
     EngineWebPage *m_page = nullptr;
     EnginePrinting *m_printing = nullptr;
+    QWebChannel *m_channel = nullptr;
+    EngineScriptBridge *m_bridge = nullptr;
+    bool m_bridgeInstalled = false;
     bool m_silent = false;
     // Set when the view goes; the page may outlive it and still answer.
     std::shared_ptr<bool> m_closing = std::make_shared<bool>(false);

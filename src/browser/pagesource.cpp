@@ -9,8 +9,8 @@
 
 namespace PageSource {
 
-void GO_Source(WebView &view, const ProgramFolder &folder,
-               std::function<void(const QString &path)> show) {
+void writePageSource(WebView &view, const ProgramFolder &folder,
+                     std::function<void(const QString &path)> show) {
     const QString root = folder.root();
     view.requestPageSource([root, show](const QString &source) {
         if (source.isEmpty())

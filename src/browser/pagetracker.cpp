@@ -16,38 +16,38 @@ PageTracker::PageTracker(BrowserTabs &tabs, const LanguageFile &language, QObjec
     : QObject(parent)
     , m_tabs(tabs)
     , m_language(language) {
-    m_timer5.setInterval(2000);
-    connect(&m_timer5, &QTimer::timeout, this, &PageTracker::timer5Tick);
-    connect(&tabs, &BrowserTabs::statusTextChanged, this, &PageTracker::StatusTextChange);
+    m_settleTimer.setInterval(2000);
+    connect(&m_settleTimer, &QTimer::timeout, this, &PageTracker::showSettledAddress);
+    connect(&tabs, &BrowserTabs::statusTextChanged, this, &PageTracker::showStatusText);
     connect(&tabs, &BrowserTabs::progressChanged, this, &PageTracker::setProgress);
-    connect(&tabs, &BrowserTabs::titleChanged, this, &PageTracker::TitleChange);
-    connect(&tabs, &BrowserTabs::navigationStarted, this, &PageTracker::BeforeNavigate2);
-    connect(&tabs, &BrowserTabs::loadFinished, this, &PageTracker::DocumentComplete);
-    connect(&tabs, &BrowserTabs::navigationRefused, this, &PageTracker::NavigationRefused);
+    connect(&tabs, &BrowserTabs::titleChanged, this, &PageTracker::showTitle);
+    connect(&tabs, &BrowserTabs::navigationStarted, this, &PageTracker::navigationStarted);
+    connect(&tabs, &BrowserTabs::loadFinished, this, &PageTracker::loadFinished);
+    connect(&tabs, &BrowserTabs::navigationRefused, this, &PageTracker::showRefusedNavigation);
     connect(&tabs, &BrowserTabs::currentPageChanged, this, &PageTracker::showPage);
 }
 
-void PageTracker::StatusTextChange(const QString &text) {
+void PageTracker::showStatusText(const QString &text) {
     setStatusText(text);
 }
 
-void PageTracker::TitleChange(const QString &text) {
+void PageTracker::showTitle(const QString &text) {
     setStatusText(text);
 }
 
-void PageTracker::BeforeNavigate2(const QString &address) {
+void PageTracker::navigationStarted(const QString &address) {
     setProgress(0);
     if (isWebAddress(address))
         Q_EMIT addressTextChanged(address);
-    setStatusText(m_language.caption(179));
-    m_timer5.start();
+    setStatusText(m_language.caption(Captions::ProgramName));
+    m_settleTimer.start();
 }
 
-void PageTracker::DocumentComplete() {
+void PageTracker::loadFinished() {
     setProgress(100);
 }
 
-void PageTracker::NavigationRefused(const QString &address) {
+void PageTracker::showRefusedNavigation(const QString &address) {
     // A data address can be megabytes long; the status line needs only its beginning.
     constexpr qsizetype Shown = 200;
     setStatusText(m_language.caption(Captions::NavigationRefused) + QLatin1Char(' ') +
@@ -56,21 +56,21 @@ void PageTracker::NavigationRefused(const QString &address) {
 
 void PageTracker::showPage(const BrowserTabs::Page &page) {
     setProgress(page.progress);
-    setStatusText(page.loading ? m_language.caption(179) : page.title);
+    setStatusText(page.loading ? m_language.caption(Captions::ProgramName) : page.title);
     // An unopened tab has no address yet; the bar keeps its text until the tab opens.
     if (!page.shownAddress.isEmpty())
         Q_EMIT addressTextChanged(page.shownAddress);
     // Still loading: its final address follows once it is idle.
     if (page.loading)
-        m_timer5.start();
+        m_settleTimer.start();
 }
 
-void PageTracker::timer5Tick() {
+void PageTracker::showSettledAddress() {
     WebView *view = m_tabs.currentView();
     if (!view || view->busy())
         return;
     Q_EMIT addressTextChanged(view->locationURL());
-    m_timer5.stop();
+    m_settleTimer.stop();
 }
 
 void PageTracker::setProgress(int progress) {

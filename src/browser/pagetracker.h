@@ -19,16 +19,16 @@ public:
 
     int progress() const { return m_progress; }
     QString statusText() const { return m_statusText; }
-    // `Timer5`: once the current view is idle its final address goes into the bar.
-    QTimer &timer5() { return m_timer5; }
+    // the settle timer: once the current view is idle its final address goes into the bar.
+    QTimer &settleTimer() { return m_settleTimer; }
 
-    void StatusTextChange(const QString &text);
-    void TitleChange(const QString &text);
-    void BeforeNavigate2(const QString &address);
-    void DocumentComplete();
+    void showStatusText(const QString &text);
+    void showTitle(const QString &text);
+    void navigationStarted(const QString &address);
+    void loadFinished();
     // A page asked for an address it may not open: the status line says so, never a
     // dialog a page could repeat without end.
-    void NavigationRefused(const QString &address);
+    void showRefusedNavigation(const QString &address);
     // The tab the user switched to, as it stands.
     void showPage(const BrowserTabs::Page &page);
 
@@ -41,11 +41,11 @@ Q_SIGNALS:
 private:
     void setProgress(int progress);
     void setStatusText(const QString &text);
-    void timer5Tick();
+    void showSettledAddress();
 
     BrowserTabs &m_tabs;
     const LanguageFile &m_language;
-    QTimer m_timer5;
+    QTimer m_settleTimer;
     int m_progress = 0;
     QString m_statusText;
 };

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QVariant>
 #include <QWidget>
 #include <functional>
 
@@ -12,7 +13,7 @@ class WebView : public QWidget {
     Q_OBJECT
 
 public:
-    // The page commands that ExecWB carried; their numbers are kept so the dispatcher
+    // The page commands that the page command carried; their numbers are kept so the dispatcher
     // reads as it always did.
     enum class PageCommand {
         SaveAs = 4,
@@ -47,15 +48,13 @@ public:
     const PropertyTexts &propertyTexts() const { return m_propertyTexts; }
 
     virtual void navigate(const QString &address) = 0;
-    // The same as navigate; the address bar and the translation window use this one.
-    virtual void navigate2(const QString &address) = 0;
     virtual void goBack() = 0;
     virtual void goForward() = 0;
     // The engine's own home page, not the user's home address.
     virtual void goHome() = 0;
     virtual void refresh() = 0;
     virtual void stop() = 0;
-    virtual void execWB(PageCommand command) = 0;
+    virtual void runPageCommand(PageCommand command) = 0;
     // The size the page is drawn at, 1 for its own.
     virtual double zoomFactor() const = 0;
     virtual void setZoomFactor(double factor) = 0;
@@ -95,17 +94,22 @@ public:
     // Whether the page shows anything: visible text in its body or a loaded picture.
     virtual void requestHasContent(std::function<void(bool hasContent)> done) = 0;
 
+    // Runs script in a script world of the program's own: it shares the page's document,
+    // but the page's scripts see nothing it defines and cannot call into it. There,
+    // quortPost(text) sends text to isolatedMessage. done, when given, gets the script's
+    // value later on this thread (an invalid value when no page is shown).
+    virtual void runIsolatedScript(const QString &script,
+                                   std::function<void(const QVariant &)> done = nullptr) = 0;
+
     // No script-error dialogs when true.
     virtual void setSilent(bool silent) = 0;
-    // Whether other programs may find this view; ours never offer it.
-    virtual void setRegisterAsBrowser(bool registered) = 0;
 
 protected:
     PropertyTexts m_propertyTexts;
 
 Q_SIGNALS:
     // Every navigation the page starts, frames included.
-    void beforeNavigate2(const QString &address);
+    void navigationStarting(const QString &address);
     void progressChange(int progress, int maximum);
     void titleChange(const QString &title);
     // The hovered link's address, or other status text of the page.
@@ -116,4 +120,7 @@ Q_SIGNALS:
     void navigationRefused(const QString &address);
     // A page asks to close its window; a handler sets *cancel to keep it open.
     void windowClosing(bool isChildWindow, bool *cancel);
+    // What a script run by runIsolatedScript sent with quortPost; the page's own scripts
+    // cannot send it.
+    void isolatedMessage(const QString &text);
 };

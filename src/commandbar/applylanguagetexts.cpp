@@ -3,6 +3,7 @@
 #include "commandbar/commandregistry.h"
 #include "commandbar/maincommandtable.h"
 #include "commandbar/windowbars.h"
+#include "core/captions.h"
 #include "core/languagefile.h"
 #include "core/programstate.h"
 #include "linktable/linktitles.h"
@@ -11,10 +12,6 @@ namespace LanguageTexts {
 namespace {
 
 // Further texts of the same operation.
-constexpr int MoveButtonsToolTip = 215;
-constexpr int ProgressBarText = 179;
-constexpr int InputDialogTitle = 213;
-constexpr int EmptyGroupTitle = 34;
 
 } // namespace
 
@@ -36,13 +33,13 @@ void apply(CommandRegistry &registry, const LanguageFile &language, const QStrin
     }
 
     if (targets.setMoveButtonsToolTip)
-        targets.setMoveButtonsToolTip(language.caption(MoveButtonsToolTip));
+        targets.setMoveButtonsToolTip(language.caption(Captions::MoveWindow));
     if (targets.setProgressBarText)
-        targets.setProgressBarText(language.caption(ProgressBarText));
+        targets.setProgressBarText(language.caption(Captions::ProgramName));
     if (targets.setInputDialogTitle)
-        targets.setInputDialogTitle(language.caption(InputDialogTitle));
+        targets.setInputDialogTitle(language.caption(Captions::LeaveWithoutSaving));
     if (targets.linkTitles)
-        targets.linkTitles->retitleEmptyGroups(language.caption(EmptyGroupTitle),
+        targets.linkTitles->retitleEmptyGroups(language.caption(Captions::EmptyGroupTitle),
                                                ProgramState::LinkGroupCount *
                                                    ProgramState::LinkGroupSize);
 }

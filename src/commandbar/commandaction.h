@@ -41,6 +41,7 @@ enum class CommandAction {
     DeleteSelection,
     ViewSource,
     Translator,
+    TranslatePage,
     PickBookmark,
     GoBookmark,
     Refresh,

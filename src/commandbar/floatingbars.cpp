@@ -8,65 +8,65 @@
 #include <cmath>
 #include <utility>
 
-FloatingBars::FloatingBars(QWidget &window, QWidget &picBar, QWidget &statusLine,
+FloatingBars::FloatingBars(QWidget &window, QWidget &toolbarArea, QWidget &statusLine,
                            ProgramState &state, const Twips &twips, std::function<void()> placeView,
                            std::function<QWidget *()> currentView, QObject *parent)
     : QObject(parent)
     , m_window(window)
-    , m_picBar(picBar)
+    , m_toolbarArea(toolbarArea)
     , m_statusLine(statusLine)
     , m_state(state)
     , m_twips(twips)
     , m_placeView(std::move(placeView))
     , m_currentView(std::move(currentView)) {
-    m_timer1.setObjectName(QStringLiteral("Timer1"));
-    connect(&m_timer1, &QTimer::timeout, this, &FloatingBars::timer1Tick);
+    m_pointerTimer.setObjectName(QStringLiteral("Timer1"));
+    connect(&m_pointerTimer, &QTimer::timeout, this, &FloatingBars::checkPointer);
 }
 
 void FloatingBars::start() {
     if (m_state.options.autoHideBars == 1) {
-        m_timer1.setInterval(5000);
-        m_timer1.start();
+        m_pointerTimer.setInterval(5000);
+        m_pointerTimer.start();
         m_state.barsShown = true;
     }
 }
 
 void FloatingBars::setFloating(bool on) {
     if (on) {
-        m_timer1.setInterval(750);
-        m_timer1.start();
+        m_pointerTimer.setInterval(750);
+        m_pointerTimer.start();
         m_state.options.autoHideBars = 1;
         m_state.barsShown = true;
-        GO_BarOff();
+        hideBars();
     } else {
-        m_timer1.stop();
+        m_pointerTimer.stop();
         m_state.options.autoHideBars = 0;
     }
 }
 
 void FloatingBars::menuOpened() {
-    m_timer1.stop();
+    m_pointerTimer.stop();
 }
 
 void FloatingBars::menuClosed() {
     if (m_state.options.autoHideBars == 1)
-        m_timer1.start();
+        m_pointerTimer.start();
 }
 
 void FloatingBars::addressBarFocused() {
-    m_timer1.stop();
+    m_pointerTimer.stop();
 }
 
 void FloatingBars::navigated() {
     if (m_state.options.autoHideBars)
-        m_timer1.start();
+        m_pointerTimer.start();
 }
 
 void FloatingBars::stop() {
-    m_timer1.stop();
+    m_pointerTimer.stop();
 }
 
-void FloatingBars::GO_BarOn() {
+void FloatingBars::showBars() {
     if (!m_state.barsShown) {
         m_statusLine.show();
         m_state.barsShown = true;
@@ -75,7 +75,7 @@ void FloatingBars::GO_BarOn() {
     }
 }
 
-void FloatingBars::GO_BarOff() {
+void FloatingBars::hideBars() {
     if (!m_state.barsShown)
         return;
     m_statusLine.hide();
@@ -86,19 +86,19 @@ void FloatingBars::GO_BarOff() {
         view->raise();
 }
 
-void FloatingBars::timer1Tick() {
+void FloatingBars::checkPointer() {
     const double y = std::nearbyint(m_twips.fromPixels(QCursor::pos().y()));
     const double top = m_twips.fromPixels(m_window.frameGeometry().top());
-    const double picBarHeight = m_twips.fromPixels(m_picBar.height());
+    const double toolbarHeight = m_twips.fromPixels(m_toolbarArea.height());
     if (m_state.barsShown) {
-        if (top + picBarHeight + 400 > y)
+        if (top + toolbarHeight + 400 > y)
             return;
-        GO_BarOff();
+        hideBars();
     } else if (top + 420 > y) {
-        GO_BarOn();
-        m_picBar.raise();
+        showBars();
+        m_toolbarArea.raise();
         m_statusLine.raise();
     }
-    if (m_timer1.interval() != 1500)
-        m_timer1.setInterval(1500);
+    if (m_pointerTimer.interval() != 1500)
+        m_pointerTimer.setInterval(1500);
 }

@@ -15,14 +15,14 @@ class FloatingBars : public QObject {
     Q_OBJECT
 
 public:
-    // window: the main window; picBar: the bars' strip; statusLine: the status strip.
+    // window: the main window; toolbarArea: the bars' strip; statusLine: the status strip.
     // placeView places the current page again after the strips came or went;
     // currentView gives that page (may be nullptr).
-    FloatingBars(QWidget &window, QWidget &picBar, QWidget &statusLine, ProgramState &state,
+    FloatingBars(QWidget &window, QWidget &toolbarArea, QWidget &statusLine, ProgramState &state,
                  const Twips &twips, std::function<void()> placeView,
                  std::function<QWidget *()> currentView, QObject *parent = nullptr);
 
-    QTimer &timer1() { return m_timer1; }
+    QTimer &pointerTimer() { return m_pointerTimer; }
 
     // At start-up: floating bars stay shown for five seconds first.
     void start();
@@ -37,18 +37,18 @@ public:
     // Stops watching for good (the program ends).
     void stop();
 
-    void GO_BarOn();
-    void GO_BarOff();
+    void showBars();
+    void hideBars();
 
 private:
-    void timer1Tick();
+    void checkPointer();
 
     QWidget &m_window;
-    QWidget &m_picBar;
+    QWidget &m_toolbarArea;
     QWidget &m_statusLine;
     ProgramState &m_state;
     const Twips &m_twips;
     std::function<void()> m_placeView;
     std::function<QWidget *()> m_currentView;
-    QTimer m_timer1;
+    QTimer m_pointerTimer;
 };

@@ -1,5 +1,7 @@
 #include "maincommandtable.h"
 
+#include "core/captions.h"
+
 #include <QString>
 
 namespace MainCommandTable {
@@ -127,6 +129,16 @@ const Command Commands[] = {
     {&NavigateMenu, "NAVIGATE:HOME:SEPARATOR", -1, Separator, NoText},
     {&NavigateMenu, "NAVIGATE:PICKHOME", 83, Plain, cap(135), A::PickHome},
     {&NavigateMenu, "NAVIGATE:HOME", 16, Plain, cap(63), A::Home, {Alt(Qt::Key_Home)}},
+
+    // The TTS menu's generated items come before them.
+    {&TranslateMenu, "TTS:PAGE:SEPARATOR", -1, Separator, NoText},
+    {&TranslateMenu,
+     "TTS:PAGE",
+     80,
+     Plain,
+     cap(Captions::TranslatePage),
+     A::TranslatePage,
+     {CtrlShift(Qt::Key_L)}},
 
     // The LANG menu's generated items come before it.
     {&LanguageMenu, "LANG:NEW", 119, Plain, cap(209), A::NewLanguage},

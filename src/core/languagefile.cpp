@@ -5,6 +5,7 @@
 #include "text/textfile.h"
 
 #include <QFile>
+#include <iterator>
 
 namespace {
 
@@ -60,6 +61,39 @@ const BuiltInCaption BuiltInCaptions[] = {
     {207, "The language file could not be loaded."},
 };
 
+// The captions after the required ones, as the English file gives them.
+const char *const LaterEnglishCaptions[] = {
+    "This page is in %1.",
+    "Translate into %1",
+    "Not now",
+    "Never for %1",
+    "Translate this page",
+    "Show original",
+    "Translating the page on this computer: %1 of %2 parts",
+    "Translated on this computer. Point at a passage to read its original.",
+    "The page could not be translated completely; the rest stays as it was:",
+    "No language pair on this computer translates this page. The Debian package %1 gives it.",
+    "No language pair on this computer translates this page.",
+    "Whole pages are translated on this computer only, and TRANSLATOR=web turns that off.",
+    "The page is too large to translate within %1 seconds.",
+    "Choose the language of the page in the translate menu first.",
+    "Page translation",
+    "Search links",
+    "Import bookmarks…",
+    "Export bookmarks…",
+    "Imported",
+    "%1 links imported into %2 groups; %3 already there; %4 did not fit",
+    "%1 links were skipped: the link table holds web addresses only.",
+    "Nothing was imported: the file is not a bookmark file (bookmarks.html).",
+    "Nothing was imported: the file is larger than 32 MB.",
+    "Nothing was imported: the file holds binary data, not text.",
+    "Nothing was imported: the bookmark file is broken near:",
+    "Links found",
+    "Bookmark files",
+};
+static_assert(std::size(LaterEnglishCaptions) ==
+              LanguageFile::CaptionCount - LanguageFile::RequiredCaptions);
+
 bool isSafeLanguageName(const QString &name) {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
@@ -81,6 +115,7 @@ QString LanguageFile::pathFor(const ProgramFolder &folder, const QString &langua
 bool LanguageFile::load(const QString &path) {
     for (QString &caption : m_captions)
         caption.clear();
+    m_captionsRead = 0;
     if (path.isEmpty())
         return false;
     QFile file(path);
@@ -112,7 +147,7 @@ void LanguageFile::parseLine(const QString &rawLine, int &captionCounter, int &p
     if (line.startsWith(QLatin1Char('"'))) {
         ++captionCounter;
         // What lies beyond the table is ignored; a lone quote is an empty caption.
-        if (captionCounter <= CaptionCapacity)
+        if (captionCounter <= CaptionCount)
             m_captions[captionCounter] =
                 line.size() >= 2 ? line.mid(1, line.size() - 2) : QString();
         return;
@@ -153,7 +188,7 @@ void LanguageFile::applySetting(const QString &key, const QString &value) {
 }
 
 QString LanguageFile::caption(int n) const {
-    if (n < 1 || n > CaptionCapacity)
+    if (n < 1 || n > CaptionCount)
         return {};
     if (!m_read) {
         for (const BuiltInCaption &builtIn : BuiltInCaptions) {
@@ -161,7 +196,15 @@ QString LanguageFile::caption(int n) const {
                 return QString::fromLatin1(builtIn.text);
         }
     }
+    if (n > m_captionsRead && n > RequiredCaptions)
+        return laterEnglishCaption(n);
     return m_captions[n];
+}
+
+QString LanguageFile::laterEnglishCaption(int n) {
+    if (n <= RequiredCaptions || n > CaptionCount)
+        return {};
+    return QString::fromLatin1(LaterEnglishCaptions[n - RequiredCaptions - 1]);
 }
 
 const TranslationLanguage &LanguageFile::translationRow(int row) const {

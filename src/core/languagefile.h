@@ -17,10 +17,10 @@ struct TranslationLanguage {
 // numbered captions, the languages offered for translation and the LanguageSettings.
 class LanguageFile {
 public:
-    static constexpr int CaptionCount = 250;
-    // Captions the program added after the first 250 are read too; a file without them
-    // still serves.
-    static constexpr int CaptionCapacity = 262;
+    // A file must give the first RequiredCaptions; the captions after them came later, and
+    // a file made before them shows their English text.
+    static constexpr int RequiredCaptions = 250;
+    static constexpr int CaptionCount = 277;
     static constexpr int TranslationRowCount = 41;
 
     // Empty when the name could leave the languages folder.
@@ -31,14 +31,16 @@ public:
     bool load(const QString &path);
     // The same rules on lines already read.
     void parse(const QStringList &lines);
+    // The English text of a caption after the required ones; empty for any other n.
+    static QString laterEnglishCaption(int n);
 
     // Whether the file last loaded can serve as the program's language: it is text (no
-    // NUL bytes: not a picture, program or UTF-16 file) and gives all 250 captions.
-    bool isUsable() const { return m_isText && m_captionsRead >= CaptionCount; }
+    // NUL bytes: not a picture, program or UTF-16 file) and gives the required captions.
+    bool isUsable() const { return m_isText && m_captionsRead >= RequiredCaptions; }
 
-    // Caption n for n in 1..CaptionCapacity; empty for any other n. Until a language file has been
-    // read, the few texts that messages at start-up need are given in English, so no
-    // message shows empty.
+    // Caption n for n in 1..CaptionCount; empty for any other n. Until a language file has
+    // been read, the few texts that messages at start-up need are given in English, so no
+    // message shows empty; so is each caption after the required ones that the file lacks.
     QString caption(int n) const;
     const TranslationLanguage &translationRow(int row) const;
     // Index of the last filled row; rows 0..lastTranslationRow() are the table.
@@ -53,7 +55,7 @@ private:
     void parseLine(const QString &line, int &captionCounter, int &pairCounter);
     void applySetting(const QString &key, const QString &value);
 
-    std::array<QString, CaptionCapacity + 1> m_captions; // slot 0 is never filled
+    std::array<QString, CaptionCount + 1> m_captions; // slot 0 is never filled
     std::array<TranslationLanguage, TranslationRowCount> m_rows;
     int m_lastTranslationRow = 0;
     LanguageSettings m_settings;

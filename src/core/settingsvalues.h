@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // A window's Top, Left, Height and Width in twips.
 template <typename Number> struct Placement {
@@ -19,4 +20,6 @@ struct SettingsValues {
     Placement<double> editor;    // 0: the link entry editor centres itself
     qint16 windowMode = 0;       // 2: the main window covers the screen
     QString myLanguage;
+    // Languages whose pages are never offered for translation, by code ("es").
+    QStringList neverTranslate;
 };

@@ -64,6 +64,7 @@ const D::Handler D::Handlers[] = {
     {A::DeleteSelection, &D::deleteSelection},
     {A::ViewSource, &D::viewSource},
     {A::Translator, &D::translator},
+    {A::TranslatePage, &D::translatePage},
     {A::PickBookmark, &D::pickBookmark},
     {A::GoBookmark, &D::goBookmark},
     {A::Refresh, &D::refresh},
@@ -88,7 +89,7 @@ MainDispatcher::MainDispatcher(const DispatchContext &context)
     m_context.translation.markMenuItems(&m_context.registry);
 }
 
-void MainDispatcher::ButtonClick(int barIndex, const QString &key) {
+void MainDispatcher::buttonClick(int barIndex, const QString &key) {
     m_key = key;
     m_styleChanged = false;
     const MainCommandTable::Command *command = MainCommandTable::find(key);
@@ -115,13 +116,13 @@ bool MainDispatcher::handles(CommandAction action) {
     return false;
 }
 
-void MainDispatcher::MenuOpened(int /*barIndex*/) {
+void MainDispatcher::menuOpened(int /*barIndex*/) {
     m_context.floatingBars.menuOpened();
     // The translate-language menu marks the pairs on this computer once they are known.
     m_context.translation.localPairs().list();
 }
 
-void MainDispatcher::MenuClosed(int /*barIndex*/) {
+void MainDispatcher::menuClosed(int /*barIndex*/) {
     m_context.floatingBars.menuClosed();
 }
 
@@ -131,12 +132,12 @@ WebView *MainDispatcher::view() const {
 
 void MainDispatcher::page(int command) {
     if (WebView *current = view())
-        current->execWB(static_cast<WebView::PageCommand>(command));
+        current->runPageCommand(static_cast<WebView::PageCommand>(command));
 }
 
 void MainDispatcher::service(const QString &address) {
     m_context.addressBar.setAddressText(address);
-    m_context.addressBar.GO_Address(0);
+    m_context.addressBar.openTypedAddress(0);
 }
 
 // --- generated items ---
@@ -317,8 +318,12 @@ void MainDispatcher::viewSource() {
     if (!current)
         return;
     Desktop *desktop = &m_context.desktop;
-    PageSource::GO_Source(*current, m_context.files.folder(),
-                          [desktop](const QString &path) { desktop->openProgramFile(path); });
+    PageSource::writePageSource(*current, m_context.files.folder(),
+                                [desktop](const QString &path) { desktop->openProgramFile(path); });
+}
+
+void MainDispatcher::translatePage() {
+    m_context.window.togglePageTranslation();
 }
 
 void MainDispatcher::translator() {

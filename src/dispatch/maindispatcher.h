@@ -17,9 +17,9 @@ class MainDispatcher {
 public:
     explicit MainDispatcher(const DispatchContext &context);
 
-    void ButtonClick(int barIndex, const QString &key);
-    void MenuOpened(int barIndex);
-    void MenuClosed(int barIndex);
+    void buttonClick(int barIndex, const QString &key);
+    void menuOpened(int barIndex);
+    void menuClosed(int barIndex);
 
     // Whether a command table action has a handler here.
     static bool handles(CommandAction action);
@@ -68,6 +68,7 @@ private:
     void soundSettings();
     void internetSettings();
     void speakFile();
+    void translatePage();
     void cut();
     void copy();
     void paste();

@@ -10,7 +10,7 @@ class MainWindowActions {
 public:
     virtual ~MainWindowActions() = default;
 
-    // `GO_Exit`: the one exit sequence.
+    // `exitAndSave`: the one exit sequence.
     virtual void exitProgram() = 0;
     virtual void minimise() = 0;
     // The modal windows; each returns when its window has closed.
@@ -24,5 +24,7 @@ public:
     // The page to be saved or exported; key says how (SAVE:..., EDIT:PICTURE).
     virtual void exportPage(const QString &key) = 0;
     virtual void showTranslationIndicator(bool on) = 0;
+    // The current tab's page translated in place, or its original back.
+    virtual void togglePageTranslation() = 0;
     virtual void reportWriteFailure(const WriteResult &result) = 0;
 };

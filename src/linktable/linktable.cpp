@@ -1,5 +1,6 @@
 #include "linktable.h"
 
+#include "core/captions.h"
 #include "core/languagefile.h"
 
 #include <QFileInfo>
@@ -9,14 +10,16 @@ LinkTable::LinkTable(const ProgramFolder &folder)
     , m_titles(folder.path(QStringLiteral("Links/Links.Bok"))) {}
 
 WriteResult LinkTable::readTitles(const LanguageFile &language) {
-    return m_titles.read(language.caption(34));
+    return m_titles.read(language.caption(Captions::EmptyGroupTitle));
 }
 
 void LinkTable::applyColumnTitles(const LanguageFile &language) {
     // The hidden address column is titled too, for screen readers.
-    m_model.setColumnTitles({language.caption(64), language.caption(65), language.caption(66),
-                             language.caption(67), language.caption(68), language.caption(69),
-                             language.caption(73)});
+    m_model.setColumnTitles(
+        {language.caption(Captions::LinkColumnNumber), language.caption(Captions::LinkColumnTitle),
+         language.caption(Captions::LinkColumnAddress),
+         language.caption(Captions::LinkColumnPrivate), language.caption(Captions::LinkColumnNote),
+         language.caption(Captions::LinkColumnDate), language.caption(Captions::LinkColumnCount)});
 }
 
 QString LinkTable::groupFilePath(int group) const {

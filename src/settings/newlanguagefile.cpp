@@ -1,5 +1,6 @@
 #include "newlanguagefile.h"
 
+#include "core/captions.h"
 #include "core/languagefile.h"
 #include "core/notifier.h"
 #include "text/textfile.h"
@@ -11,13 +12,6 @@
 namespace {
 
 // Texts of the CaptionTable.
-constexpr int TitleText = 179;       // the program's name, over every message
-constexpr int ReplaceQuestion = 104; // the file exists already: replace it?
-constexpr int NotSavedText = 105;    // the file could not be saved
-constexpr int NotOpenedText = 106;   // the file could not be opened
-constexpr int SavedText = 218;       // the new language file was saved
-constexpr int RefusedNameText = 219; // characters that are not allowed
-constexpr int NextStartText = 220;   // in the menu after the next start
 
 const QString ForbiddenCharacters = QStringLiteral("/\\<>:\"|?*.");
 
@@ -62,7 +56,7 @@ QString NewLanguageFile::readTemplate() const {
     const QString path = templatePath();
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        m_notifier.warn(title(), caption(NotOpenedText) + QLatin1Char('\n') + path);
+        m_notifier.warn(title(), caption(Captions::FileNotOpened) + QLatin1Char('\n') + path);
         return {};
     }
     return editorTextOf(file.readAll());
@@ -85,7 +79,7 @@ NewLanguageFile::SaveResult NewLanguageFile::save(const QString &name, const QSt
     case NameCheck::Empty:
         return SaveResult::Nothing;
     case NameCheck::Refused:
-        m_notifier.warn(title(), caption(RefusedNameText) + QLatin1Char('\n') + name);
+        m_notifier.warn(title(), caption(Captions::RefusedCharacters) + QLatin1Char('\n') + name);
         return SaveResult::Refused;
     case NameCheck::Allowed:
         break;
@@ -93,16 +87,17 @@ NewLanguageFile::SaveResult NewLanguageFile::save(const QString &name, const QSt
 
     const QString path = pathFor(name);
     if (QFileInfo(path).isFile() &&
-        !m_notifier.ask(title(), caption(ReplaceQuestion) + QLatin1Char('\n') + path))
+        !m_notifier.ask(title(), caption(Captions::ReplaceFile) + QLatin1Char('\n') + path))
         return SaveResult::Kept;
 
     const WriteResult written = TextFile::writeText(path, fileText(editorText));
     if (!written) {
-        m_notifier.warn(title(), caption(NotSavedText) + QLatin1Char('\n') + written.path +
-                                     QLatin1Char('\n') + written.error);
+        m_notifier.warn(title(), caption(Captions::FileNotSaved) + QLatin1Char('\n') +
+                                     written.path + QLatin1Char('\n') + written.error);
         return SaveResult::Failed;
     }
-    m_notifier.inform(title(), caption(SavedText) + QLatin1Char('\n') + caption(NextStartText));
+    m_notifier.inform(title(), caption(Captions::LanguageFileSaved) + QLatin1Char('\n') +
+                                   caption(Captions::AfterNextStart));
     return SaveResult::Written;
 }
 
@@ -135,5 +130,5 @@ QString NewLanguageFile::caption(int n) const {
 }
 
 QString NewLanguageFile::title() const {
-    return caption(TitleText);
+    return caption(Captions::ProgramName);
 }

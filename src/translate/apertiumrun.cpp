@@ -6,12 +6,6 @@
 #include <unistd.h>
 #include <utility>
 
-namespace {
-
-constexpr int ApertiumNiceness = 10;
-
-} // namespace
-
 ApertiumRun::ApertiumRun(Done done, QObject *parent)
     : QObject(parent)
     , m_process(new QProcess(this))
@@ -22,17 +16,23 @@ ApertiumRun::ApertiumRun(Done done, QObject *parent)
 
 ApertiumRun *ApertiumRun::start(const QString &program, const QString &mode, const QString &text,
                                 int limitMs, Done done, QObject *parent) {
+    return startInFormat(program, QStringLiteral("txt"), mode, text, limitMs, std::move(done),
+                         parent);
+}
+
+ApertiumRun *ApertiumRun::startInFormat(const QString &program, const QString &format,
+                                        const QString &mode, const QString &text, int limitMs,
+                                        Done done, QObject *parent) {
     auto *run = new ApertiumRun(std::move(done), parent);
     QProcess *process = run->m_process;
     process->setProgram(program);
-    process->setArguments(
-        {QStringLiteral("-u"), QStringLiteral("-f"), QStringLiteral("txt"), mode});
+    process->setArguments({QStringLiteral("-u"), QStringLiteral("-f"), format, mode});
     // apertium is a pipeline of programs: a group of their own lets the limit end them all.
     // Half a dozen of them start at once; niced, they leave the window the processor it
     // needs to stay answering, and still have it all when the window is idle.
     process->setChildProcessModifier([] {
         ::setpgid(0, 0);
-        static_cast<void>(::nice(ApertiumNiceness));
+        static_cast<void>(::nice(Niceness));
     });
 
     const bool blank = text.trimmed().isEmpty();

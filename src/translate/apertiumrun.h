@@ -18,11 +18,17 @@ public:
     using Done = std::function<void(Outcome outcome, const QString &text)>;
 
     static constexpr int DefaultLimitMs = 10000;
+    // Every Apertium process runs at this niceness, so the window has the processor first.
+    static constexpr int Niceness = 10;
 
     // Starts at once; done is called exactly once, later, on this thread, and the run
     // deletes itself after it.
     static ApertiumRun *start(const QString &program, const QString &mode, const QString &text,
                               int limitMs, Done done, QObject *parent = nullptr);
+    // The same with Apertium's format option ("html") instead of txt.
+    static ApertiumRun *startInFormat(const QString &program, const QString &format,
+                                      const QString &mode, const QString &text, int limitMs,
+                                      Done done, QObject *parent = nullptr);
 
 private:
     ApertiumRun(Done done, QObject *parent);

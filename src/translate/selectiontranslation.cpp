@@ -10,13 +10,13 @@
 #include <QTimer>
 #include <utility>
 
-SelectionTranslation::SelectionTranslation(QTimer &timer6, ProgramState &state,
+SelectionTranslation::SelectionTranslation(QTimer &selectionTimer, ProgramState &state,
                                            SelectionTranslator::ViewProvider currentView,
                                            QWidget *windowOwner,
                                            TranslationWindow::ViewFactory web1Factory,
                                            QObject *parent)
     : QObject(parent)
-    , m_timer6(timer6)
+    , m_selectionTimer(selectionTimer)
     , m_state(state)
     , m_windowOwner(windowOwner)
     , m_web1Factory(std::move(web1Factory))
@@ -28,9 +28,9 @@ SelectionTranslation::SelectionTranslation(QTimer &timer6, ProgramState &state,
             [&state] { return state.language.settings().translateHost; }));
     m_service = service.get();
     m_translator.setService(std::move(service));
-    m_translator.setModeState([&timer6] { return timer6.isActive(); });
+    m_translator.setModeState([&selectionTimer] { return selectionTimer.isActive(); });
     connect(m_pairs, &LocalPairs::becameKnown, this, &SelectionTranslation::refreshMarks);
-    connect(&timer6, &QTimer::timeout, &m_translator, &SelectionTranslator::tick);
+    connect(&selectionTimer, &QTimer::timeout, &m_translator, &SelectionTranslator::tick);
     connect(&m_translator, &SelectionTranslator::translated, this, &SelectionTranslation::show);
 }
 
@@ -53,12 +53,12 @@ void SelectionTranslation::prepareWindow() {
 }
 
 bool SelectionTranslation::isOn() const {
-    return m_timer6.isActive();
+    return m_selectionTimer.isActive();
 }
 
 bool SelectionTranslation::chooseSourceLanguage(const QString &caption) {
     if (caption == m_state.translateLanguageItem) {
-        m_timer6.stop();
+        m_selectionTimer.stop();
         m_state.translateLanguageItem.clear();
         Q_EMIT modeChanged(false);
         return false;
@@ -69,7 +69,7 @@ bool SelectionTranslation::chooseSourceLanguage(const QString &caption) {
             m_state.language.findTranslationRow(colon < 0 ? caption : caption.mid(colon + 1)))
         m_state.sourceLanguage = row->code.trimmed();
     // The user's clipboard is left alone: the selection is read from the page itself.
-    m_timer6.start();
+    m_selectionTimer.start();
     // Known before the first selection is let go, so it need not wait for them.
     m_pairs->list();
     QTimer::singleShot(1, this, &SelectionTranslation::prepareWindow);

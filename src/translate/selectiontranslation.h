@@ -12,9 +12,9 @@ class LocalPairs;
 class QTimer;
 struct ProgramState;
 
-// Selection translation as the main window holds it: `Timer6` drives the tick, and each
+// Selection translation as the main window holds it: the selection timer drives the tick, and each
 // translation is shown in the one `frmShow`, made on first use. Switching the mode on
-// and off (a translate-language item chosen) is starting and stopping `Timer6`. A
+// and off (a translate-language item chosen) is starting and stopping the selection timer. A
 // selection is translated on this computer with Apertium when its pair is installed and
 // TRANSLATOR allows it, through the web translation page otherwise.
 class SelectionTranslation : public QObject {
@@ -23,7 +23,7 @@ class SelectionTranslation : public QObject {
 public:
     // windowOwner becomes the parent of `frmShow` (it stays a window of its own);
     // web1Factory makes its web view, the engine's when not given.
-    SelectionTranslation(QTimer &timer6, ProgramState &state,
+    SelectionTranslation(QTimer &selectionTimer, ProgramState &state,
                          SelectionTranslator::ViewProvider currentView,
                          QWidget *windowOwner = nullptr,
                          TranslationWindow::ViewFactory web1Factory = {},
@@ -65,7 +65,7 @@ private:
     // away from the first result's, so none keeps the window from answering for long.
     void prepareWindow();
 
-    QTimer &m_timer6;
+    QTimer &m_selectionTimer;
     ProgramState &m_state;
     QWidget *m_windowOwner;
     TranslationWindow::ViewFactory m_web1Factory;

@@ -65,7 +65,7 @@ void SelectionTranslator::buttonReleasedOnPage() {
     m_pressedSinceTick = false;
     m_selectionPending = false;
     // The filter sees the release before the page does: the page takes it in first.
-    QTimer::singleShot(0, this, &SelectionTranslator::GO_Translate);
+    QTimer::singleShot(0, this, &SelectionTranslator::translateSelection);
 }
 
 void SelectionTranslator::tick() {
@@ -77,11 +77,11 @@ void SelectionTranslator::tick() {
     }
     if (m_selectionPending) {
         m_selectionPending = false;
-        GO_Translate();
+        translateSelection();
     }
 }
 
-void SelectionTranslator::GO_Translate() {
+void SelectionTranslator::translateSelection() {
     const QString &sourceLanguage = m_state.sourceLanguage;
     const QString &myLanguage = m_state.settings.myLanguage;
     m_langPair = TranslationRequest::makeLangPair(sourceLanguage, myLanguage);
@@ -95,7 +95,7 @@ void SelectionTranslator::GO_Translate() {
     SelectionReader::read(view, [self, source](const QString &text) {
         if (!self || !source || text.isEmpty())
             return;
-        source->execWB(WebView::PageCommand::ClearSelection);
+        source->runPageCommand(WebView::PageCommand::ClearSelection);
         self->translateText(text);
     });
 }

@@ -11,9 +11,9 @@ class WebView;
 struct ProgramState;
 
 // Selection translation while the mode is on: releasing the left button over the current
-// tab's page starts `GO_Translate` at once; the `Timer6` tick watches the button for the
-// releases the program does not see (a selection made in another window), and when it has
-// gone up after a selection, starts it too. `GO_Translate` reads the current tab's
+// tab's page starts `translateSelection` at once; the the selection timer tick watches the button
+// for the releases the program does not see (a selection made in another window), and when it has
+// gone up after a selection, starts it too. `translateSelection` reads the current tab's
 // selection from the page and asks the translation service for it. The clipboard is never
 // touched. Shows nothing itself: translated carries the answer to whoever shows it, and
 // only the answer to the newest request.
@@ -41,11 +41,11 @@ public:
     // A release translates at once only while this says the mode is on (never without it).
     void setModeState(ModeState modeOn);
 
-    // The `Timer6` tick.
+    // The the selection timer tick.
     void tick();
     // Translates the current tab's selection; nothing happens when it is empty.
-    void GO_Translate();
-    // The left button went up over the current tab's page: `GO_Translate` once the page
+    void translateSelection();
+    // The left button went up over the current tab's page: `translateSelection` once the page
     // has taken the release in, and nothing more for this selection at the next ticks.
     void buttonReleasedOnPage();
 

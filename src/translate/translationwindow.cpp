@@ -4,7 +4,6 @@
 #include "core/captions.h"
 #include "core/languagefile.h"
 #include "translate/resultpage.h"
-#include "translate/translationcaptions.h"
 #include "translate/translationrequest.h"
 #include "translate/translationservice.h"
 
@@ -37,7 +36,7 @@ QString pageOf(const QString &text) {
 }
 
 QString shortenedText(const LanguageFile &language) {
-    return language.caption(TranslationCaptions::SelectionShortened);
+    return language.caption(Captions::SelectionShortened);
 }
 
 } // namespace
@@ -46,14 +45,14 @@ TranslationWindow::TranslationWindow(const LanguageFile &language, ViewFactory f
                                      QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_language(&language)
-    , m_web1(factory ? factory(this) : new EngineWebView(this))
+    , m_resultView(factory ? factory(this) : new EngineWebView(this))
     , m_shortenedNotice(makeNotice(QStringLiteral("shortenedNotice")))
     , m_failureNotice(makeNotice(QStringLiteral("failureNotice")))
     , m_localFailureNotice(makeNotice(QStringLiteral("localFailureNotice")))
     , m_refusedNotice(makeNotice(QStringLiteral("refusedNotice"))) {
     setObjectName(QStringLiteral("frmShow"));
-    m_web1->setObjectName(QStringLiteral("Web1"));
-    m_web1->setSilent(true);
+    m_resultView->setObjectName(QStringLiteral("Web1"));
+    m_resultView->setSilent(true);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -62,15 +61,15 @@ TranslationWindow::TranslationWindow(const LanguageFile &language, ViewFactory f
     layout->addWidget(m_failureNotice);
     layout->addWidget(m_localFailureNotice);
     layout->addWidget(m_refusedNotice);
-    layout->addWidget(m_web1, 1);
+    layout->addWidget(m_resultView, 1);
 
     // Only the engine tells whether a load failed; another view simply shows its page.
-    if (auto *engine = qobject_cast<EngineWebView *>(m_web1))
+    if (auto *engine = qobject_cast<EngineWebView *>(m_resultView))
         connect(engine->engineView(), &QWebEngineView::loadFinished, this,
                 &TranslationWindow::onLoadFinished);
 
     // A link on the result page that leads outside the web stays unopened, and says so.
-    connect(m_web1, &WebView::navigationRefused, this, [this](const QString &address) {
+    connect(m_resultView, &WebView::navigationRefused, this, [this](const QString &address) {
         setNotice(m_refusedNotice, m_refusedText + QLatin1Char(' ') + address.left(200));
         m_refusedNotice->show();
     });
@@ -80,12 +79,12 @@ TranslationWindow::TranslationWindow(const LanguageFile &language, ViewFactory f
 
 void TranslationWindow::applyLanguageTexts(const LanguageFile &language) {
     m_language = &language;
-    const QString title = language.caption(TranslationCaptions::WindowTitle);
+    const QString title = language.caption(Captions::TranslationWindowTitle);
     setWindowTitle(title);
     setAccessibleName(title);
-    m_web1->setAccessibleName(title);
+    m_resultView->setAccessibleName(title);
     setNotice(m_shortenedNotice, shortenedText(language));
-    setNotice(m_failureNotice, language.caption(TranslationCaptions::ServiceUnreachable));
+    setNotice(m_failureNotice, language.caption(Captions::ServiceUnreachable));
     m_refusedText = language.caption(Captions::NavigationRefused);
 }
 
@@ -120,19 +119,20 @@ void TranslationWindow::showTranslation(const Translation &translation) {
         setNotice(m_localFailureNotice, text);
         m_localFailureNotice->show();
         // The page of an earlier translation would pass for this one's.
-        m_web1->navigate2(QStringLiteral("about:blank"));
+        m_resultView->navigate(QStringLiteral("about:blank"));
         return;
     }
     if (translation.local) {
-        m_web1->navigate2(localPage(translation));
+        m_resultView->navigate(localPage(translation));
         return;
     }
-    m_web1->navigate2(translation.isPage() ? translation.pageAddress : pageOf(translation.text));
+    m_resultView->navigate(translation.isPage() ? translation.pageAddress
+                                                : pageOf(translation.text));
 }
 
 void TranslationWindow::prepare() {
     if (!m_placed)
-        m_web1->navigate2(QStringLiteral("about:blank"));
+        m_resultView->navigate(QStringLiteral("about:blank"));
 }
 
 QString TranslationWindow::pairInWords(const Translation &translation) const {

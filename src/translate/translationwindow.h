@@ -35,7 +35,7 @@ public:
     // Caption 223 and the notices in the language given.
     void applyLanguageTexts(const LanguageFile &language);
 
-    WebView *web1() const { return m_web1; }
+    WebView *resultView() const { return m_resultView; }
 
 private:
     // 0.7 of the screen's width, 0.9 of its height, in its centre.
@@ -47,7 +47,7 @@ private:
     QString localPage(const Translation &translation) const;
 
     const LanguageFile *m_language;
-    WebView *m_web1;
+    WebView *m_resultView;
     QLabel *m_shortenedNotice;
     QLabel *m_failureNotice;
     QLabel *m_localFailureNotice;

@@ -11,13 +11,13 @@ public:
 
     explicit HistoryFile(QString path);
 
-    // Hyst_Read: every line as it stands; nothing when the file cannot be read.
+    // Reading the history: every line as it stands; nothing when the file cannot be read.
     QStringList read() const;
-    // Hyst_Save: the newest 30 entries of the list, empty ones left out.
+    // Saving the history: the newest 30 entries of the list, empty ones left out.
     WriteResult save(const QStringList &list) const;
 
     static QStringList entriesToSave(const QStringList &list);
-    // The rule of Hyst_Add: an address is added unless an entry equals the bar's text,
+    // The rule of addToHistory: an address is added unless an entry equals the bar's text,
     // both trimmed of blanks, letter case mattering.
     static bool containsAddress(const QStringList &list, const QString &barText);
 

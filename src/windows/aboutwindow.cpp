@@ -3,9 +3,11 @@
 #include "commandbar/commandregistry.h"
 #include "commandbar/windowcommandbar.h"
 #include "commandbar/windowimages.h"
+#include "core/captions.h"
 #include "core/languagefile.h"
 #include "core/notifier.h"
 #include "core/programstate.h"
+#include "core/version.h"
 #include "desktop/desktop.h"
 #include "linklabel.h"
 
@@ -19,22 +21,12 @@
 namespace {
 
 const QString ProgramTitle = QStringLiteral("QuortTrans");
-const QString ProgramVersion = QStringLiteral(QUORT_VERSION);
+const QString ProgramVersion = QStringLiteral(QUORTTRANS_VERSION);
 // Fixed texts of the window, the same in every language.
 const QString CreditText = QStringLiteral("Made by the QuortTrans developers");
 const QString FirstSiteName = QStringLiteral("quorttrans.example.org");
 const QString SecondSiteName = QStringLiteral("quorttrans.example.org/guides");
 const QString RendererText = QStringLiteral("Renderer: ");
-
-constexpr int TitleText = 179;      // the program's name, over messages
-constexpr int WindowText = 138;     // About QuortTrans
-constexpr int VisitText = 197;      // Visit:
-constexpr int VersionText = 198;    // Version
-constexpr int FirstSiteText = 199;  // what the first site offers
-constexpr int SecondSiteText = 200; // what the second site offers
-constexpr int DisclaimerText = 202; // no warranty
-constexpr int WriteToAuthorText = 203;
-constexpr int NotOpenedText = 106;
 
 // Navy reads well on the light blue; the usual link blue does not.
 const QColor LinkColour = QColor(0, 0, 128);
@@ -65,18 +57,40 @@ QUrl AboutWindow::secondSite() {
 AboutWindow::AboutWindow(const WindowContext &context, QWidget *parent)
     : QDialog(parent)
     , m_context(context) {
-    const LanguageFile &texts = context.language;
     setModal(true);
-    setWindowTitle(texts.caption(WindowText));
+    setWindowTitle(context.language.caption(Captions::AboutWindow));
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Background);
     colours.setColor(QPalette::Link, LinkColour); // the labels acting as links take it
     setPalette(colours);
 
+    auto *grid = new QGridLayout;
+    grid->setContentsMargins(16, 16, 16, 12);
+    grid->setHorizontalSpacing(12);
+    addProgramRows(grid);
+    grid->setRowMinimumHeight(4, 12);
+    addSiteRows(grid);
+    grid->setRowMinimumHeight(9, 12);
+    QLabel *disclaimer = addLabel("lblDisclaimer", context.language.caption(Captions::Disclaimer));
+    disclaimer->setWordWrap(true);
+    disclaimer->setMinimumWidth(TextWidth);
+    grid->addWidget(disclaimer, 10, 0, 1, 2);
+
+    createBar();
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(grid);
+    layout->addWidget(m_cmdBar->toolBar());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void AboutWindow::addProgramRows(QGridLayout *grid) {
+    const LanguageFile &texts = m_context.language;
     auto *picture = addLabel("Image1", {});
     picture->setPixmap(
-        WindowImages::mainPicture(context.folder, "ABOUT").pixmap(PictureSize, PictureSize));
+        WindowImages::mainPicture(m_context.folder, "ABOUT").pixmap(PictureSize, PictureSize));
     picture->setAccessibleName(ProgramTitle);
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
@@ -85,66 +99,59 @@ AboutWindow::AboutWindow(const WindowContext &context, QWidget *parent)
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     title->setFont(titleFont);
-    QLabel *version =
-        addLabel("lblVersion", texts.caption(VersionText) + QLatin1Char(' ') + ProgramVersion);
+    QLabel *version = addLabel("lblVersion", texts.caption(Captions::Version) + QLatin1Char(' ') +
+                                                 ProgramVersion);
     // Which renderer draws the pages and why: technical words, like the version number.
-    QLabel *renderer = addLabel("lblRenderer", RendererText + context.state.renderer);
+    QLabel *renderer = addLabel("lblRenderer", RendererText + m_context.state.renderer);
     renderer->setAccessibleName(renderer->text());
-    renderer->setVisible(!context.state.renderer.isEmpty());
+    renderer->setVisible(!m_context.state.renderer.isEmpty());
     LinkLabel *credit = addLink("Label1", CreditText, mailAddress());
-    credit->setToolTip(texts.caption(WriteToAuthorText));
+    credit->setToolTip(texts.caption(Captions::WriteToAuthor));
 
-    LinkLabel *visit = addLink("lblDescription", texts.caption(VisitText), firstSite());
+    grid->addWidget(picture, 0, 0, 4, 1);
+    grid->addWidget(title, 0, 1);
+    grid->addWidget(version, 1, 1);
+    grid->addWidget(renderer, 2, 1);
+    grid->addWidget(credit, 3, 1, Qt::AlignLeft);
+    connect(credit, &LinkLabel::clicked, this, [this] { open(mailAddress()); });
+}
+
+void AboutWindow::addSiteRows(QGridLayout *grid) {
+    const LanguageFile &texts = m_context.language;
+    LinkLabel *visit = addLink("lblDescription", texts.caption(Captions::Visit), firstSite());
     LinkLabel *firstSiteName = addLink("lbSite", FirstSiteName, firstSite());
-    QLabel *firstSiteText = addLabel("lbDescr", texts.caption(FirstSiteText));
-    QLabel *visitB = addLabel("lbVisitB", texts.caption(VisitText));
+    QLabel *firstSiteText = addLabel("lbDescr", texts.caption(Captions::FirstSiteOffers));
+    QLabel *visitB = addLabel("lbVisitB", texts.caption(Captions::Visit));
     LinkLabel *secondSiteName = addLink("Label3", SecondSiteName, secondSite());
-    QLabel *secondSiteText = addLabel("lbDescrB", texts.caption(SecondSiteText));
-    QLabel *disclaimer = addLabel("lblDisclaimer", texts.caption(DisclaimerText));
-    for (QLabel *label : {firstSiteText, secondSiteText, disclaimer}) {
+    QLabel *secondSiteText = addLabel("lbDescrB", texts.caption(Captions::SecondSiteOffers));
+    for (QLabel *label : {firstSiteText, secondSiteText}) {
         label->setWordWrap(true);
         label->setMinimumWidth(TextWidth);
     }
 
     // Each "visit" prompt and its site share a row, the site's line under its name, so the
     // pairs stay aligned whatever the texts' lengths.
-    auto *grid = new QGridLayout;
-    grid->setContentsMargins(16, 16, 16, 12);
-    grid->setHorizontalSpacing(12);
-    grid->addWidget(picture, 0, 0, 4, 1);
-    grid->addWidget(title, 0, 1);
-    grid->addWidget(version, 1, 1);
-    grid->addWidget(renderer, 2, 1);
-    grid->addWidget(credit, 3, 1, Qt::AlignLeft);
-    grid->setRowMinimumHeight(4, 12);
     grid->addWidget(visit, 5, 0, Qt::AlignRight);
     grid->addWidget(firstSiteName, 5, 1, Qt::AlignLeft);
     grid->addWidget(firstSiteText, 6, 1);
     grid->addWidget(visitB, 7, 0, Qt::AlignRight);
     grid->addWidget(secondSiteName, 7, 1, Qt::AlignLeft);
     grid->addWidget(secondSiteText, 8, 1);
-    grid->setRowMinimumHeight(9, 12);
-    grid->addWidget(disclaimer, 10, 0, 1, 2);
-
-    WindowBars::ensureBuilt(context.registry, WindowBars::Window::About);
-    WindowBars::applyTexts(context.registry, WindowBars::Window::About, texts);
-    m_cmdBar = std::make_unique<WindowCommandBar>(
-        context.registry, context.folder, context.currentBarStyle(), WindowBars::Window::About);
-    m_cmdBar->toolBar()->setAccessibleName(texts.caption(WindowText));
-    connect(&m_cmdBar->presenter(), &CommandBarPresenter::buttonClick, this,
-            &AboutWindow::buttonClick);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addLayout(grid);
-    layout->addWidget(m_cmdBar->toolBar());
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(credit, &LinkLabel::clicked, this, [this] { open(mailAddress()); });
     connect(visit, &LinkLabel::clicked, this, [this] { open(firstSite()); });
     connect(firstSiteName, &LinkLabel::clicked, this, [this] { open(firstSite()); });
     connect(secondSiteName, &LinkLabel::clicked, this, [this] { open(secondSite()); });
+}
+
+void AboutWindow::createBar() {
+    const LanguageFile &texts = m_context.language;
+    WindowBars::ensureBuilt(m_context.registry, WindowBars::Window::About);
+    WindowBars::applyTexts(m_context.registry, WindowBars::Window::About, texts);
+    m_cmdBar =
+        std::make_unique<WindowCommandBar>(m_context.registry, m_context.folder,
+                                           m_context.currentBarStyle(), WindowBars::Window::About);
+    m_cmdBar->toolBar()->setAccessibleName(texts.caption(Captions::AboutWindow));
+    connect(&m_cmdBar->presenter(), &CommandBarPresenter::buttonClick, this,
+            &AboutWindow::buttonClick);
 }
 
 AboutWindow::~AboutWindow() = default;
@@ -178,9 +185,9 @@ void AboutWindow::buttonClick(int index, const QString &key) {
 
 void AboutWindow::open(const QUrl &address) {
     if (!m_context.desktop.openUrl(address))
-        m_context.notifier.warn(m_context.language.caption(TitleText),
-                                m_context.language.caption(NotOpenedText) + QLatin1Char('\n') +
-                                    address.toString());
+        m_context.notifier.warn(m_context.language.caption(Captions::ProgramName),
+                                m_context.language.caption(Captions::FileNotOpened) +
+                                    QLatin1Char('\n') + address.toString());
 }
 
 void AboutWindow::showEvent(QShowEvent *event) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 class LinkLabel;
+class QGridLayout;
 class QLabel;
 class QToolBar;
 class WindowCommandBar;
@@ -41,6 +42,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The picture, name, version, renderer and credit beside each other, over the sites.
+    void addProgramRows(QGridLayout *grid);
+    void addSiteRows(QGridLayout *grid);
+    void createBar();
     QLabel *addLabel(const char *name, const QString &text);
     LinkLabel *addLink(const char *name, const QString &text, const QUrl &address);
     void open(const QUrl &address);

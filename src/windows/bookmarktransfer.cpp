@@ -72,7 +72,7 @@ void BookmarkTransfer::startImport() {
         return;
     const LanguageFile &texts = m_context.language;
     BookmarkImport import(m_table.store(), m_table.titles(),
-                          texts.caption(Captions::DefaultGroupTitle),
+                          texts.caption(Captions::EmptyGroupTitle),
                           texts.caption(Captions::ImportedGroup));
     // The window keeps painting and moving while the file is read, but takes no edit that
     // the import's writes could cross.

@@ -2,6 +2,7 @@
 
 #include "commandbar/commandregistry.h"
 #include "commandbar/windowcommandbar.h"
+#include "core/captions.h"
 #include "core/languagefile.h"
 #include "core/programstate.h"
 #include "desktop/twips.h"
@@ -16,9 +17,6 @@ namespace {
 
 constexpr double WidthInTwips = 4100;
 
-constexpr int TitleText = 179;    // the program's name
-constexpr int QuestionText = 213; // leave without saving?
-
 } // namespace
 
 InputDialog::InputDialog(const WindowContext &context, QWidget *parent)
@@ -26,7 +24,7 @@ InputDialog::InputDialog(const WindowContext &context, QWidget *parent)
     , m_context(context)
     , m_labTitle(new QLabel(this)) {
     setModal(true);
-    setWindowTitle(context.language.caption(TitleText));
+    setWindowTitle(context.language.caption(Captions::ProgramName));
 
     m_labTitle->setObjectName(QStringLiteral("labTitle"));
     m_labTitle->setAlignment(Qt::AlignCenter);
@@ -47,7 +45,7 @@ InputDialog::InputDialog(const WindowContext &context, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_cmdBar->toolBar());
-    setTitle(context.language.caption(QuestionText));
+    setTitle(context.language.caption(Captions::LeaveWithoutSaving));
 
     const int width = Twips::forScreen(screen()).toPixels(WidthInTwips);
     // Never so narrow that an answer is pushed off the bar.

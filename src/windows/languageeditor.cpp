@@ -19,11 +19,6 @@
 
 namespace {
 
-constexpr int WindowText = 209;    // New language...
-constexpr int TextAreaText = 208;  // Language file
-constexpr int NameTitleText = 211; // Name of the new language
-constexpr int ProgramNameText = 179;
-
 std::optional<QString> askName(QWidget *parent, const QString &title) {
     QInputDialog prompt(parent);
     prompt.setWindowTitle(title);
@@ -48,7 +43,7 @@ LanguageEditor::LanguageEditor(const WindowContext &context, QWidget *parent)
     , m_text(new QPlainTextEdit(this)) {
     const LanguageFile &texts = context.language;
     setModal(true);
-    setWindowTitle(texts.caption(WindowText));
+    setWindowTitle(texts.caption(Captions::LanguageEditorWindow));
     if (const QScreen *display = screen())
         resize(display->geometry().size() / 2);
 
@@ -59,12 +54,12 @@ LanguageEditor::LanguageEditor(const WindowContext &context, QWidget *parent)
     m_cmdBar = std::make_unique<WindowCommandBar>(context.registry, context.folder,
                                                   context.currentBarStyle(),
                                                   WindowBars::Window::LanguageEditor);
-    m_cmdBar->toolBar()->setAccessibleName(texts.caption(WindowText));
+    m_cmdBar->toolBar()->setAccessibleName(texts.caption(Captions::LanguageEditorWindow));
     connect(&m_cmdBar->presenter(), &CommandBarPresenter::buttonClick, this,
             &LanguageEditor::buttonClick);
 
     m_text->setObjectName(QStringLiteral("Text1"));
-    m_text->setAccessibleName(texts.caption(TextAreaText));
+    m_text->setAccessibleName(texts.caption(Captions::LanguageFileText));
     // A language file is read line by line: a long line stays one line on screen too.
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setPlainText(m_file.readTemplate());
@@ -113,7 +108,7 @@ void LanguageEditor::offerDraft() {
     const QString path = m_file.findDraft();
     if (path.isEmpty())
         return;
-    if (m_context.notifier.ask(m_context.language.caption(ProgramNameText),
+    if (m_context.notifier.ask(m_context.language.caption(Captions::ProgramName),
                                m_context.language.caption(Captions::LanguageDraftFound))) {
         if (const std::optional<QString> draft = m_file.readDraft(path)) {
             m_text->setPlainText(*draft); // counts as typing: leaving asks first
@@ -148,7 +143,7 @@ void LanguageEditor::saveAs() {
     if (!m_namePrompt)
         return;
     const std::optional<QString> name =
-        m_namePrompt(this, m_context.language.caption(NameTitleText));
+        m_namePrompt(this, m_context.language.caption(Captions::NewLanguageName));
     if (!name)
         return;
     if (m_file.save(*name, text()) == NewLanguageFile::SaveResult::Written)

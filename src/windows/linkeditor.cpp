@@ -2,6 +2,7 @@
 
 #include "commandbar/commandregistry.h"
 #include "commandbar/windowcommandbar.h"
+#include "core/captions.h"
 #include "core/languagefile.h"
 #include "core/programstate.h"
 #include "desktop/twips.h"
@@ -16,8 +17,6 @@
 #include <limits>
 
 namespace {
-
-constexpr int WindowText = 76;
 // The labels carry the grid's column titles: fields 1 to 5 captions 65 to 69, field 6 73.
 constexpr int FieldTexts[] = {65, 66, 67, 68, 69, 73};
 constexpr int DesignWidth = 560;
@@ -30,14 +29,14 @@ LinkEditor::LinkEditor(const WindowContext &context, const LinkEntry &entry, QWi
     setObjectName(QStringLiteral("frmEDit"));
     setModal(true);
     const LanguageFile &texts = context.language;
-    setWindowTitle(texts.caption(WindowText));
+    setWindowTitle(texts.caption(Captions::LinkEditorWindow));
 
     WindowBars::ensureBuilt(context.registry, WindowBars::Window::LinkEditor);
     WindowBars::applyTexts(context.registry, WindowBars::Window::LinkEditor, texts);
     m_cmdBar = std::make_unique<WindowCommandBar>(context.registry, context.folder,
                                                   context.currentBarStyle(),
                                                   WindowBars::Window::LinkEditor);
-    m_cmdBar->toolBar()->setAccessibleName(texts.caption(WindowText));
+    m_cmdBar->toolBar()->setAccessibleName(texts.caption(Captions::LinkEditorWindow));
     connect(&m_cmdBar->presenter(), &CommandBarPresenter::buttonClick, this,
             &LinkEditor::buttonClick);
 

@@ -23,20 +23,7 @@
 #include <QTableView>
 #include <QToolBar>
 
-namespace {
-
-constexpr int CloseText = 32;
-constexpr int WindowText = 33;
-constexpr int GridText = 74;
-constexpr int GroupTitleText = 72;
-constexpr int TypeTitleText = 85;
-constexpr int AlreadyThereText = 86;
-constexpr int NoTitleText = 87;
-constexpr int ReadFailedText = 92;
-constexpr int SaveQuestionText = 101;
-constexpr int MoveText = 215;
-
-} // namespace
+namespace {} // namespace
 
 LinkTableWindow::LinkTableWindow(const WindowContext &context, LinkTable &table,
                                  std::function<LinkTable::Page()> page, QWidget *parent)
@@ -47,19 +34,19 @@ LinkTableWindow::LinkTableWindow(const WindowContext &context, LinkTable &table,
     setObjectName(QStringLiteral("frmTab"));
     setModal(true);
     const LanguageFile &texts = context.language;
-    setWindowTitle(texts.caption(WindowText));
+    setWindowTitle(texts.caption(Captions::LinkTableWindow));
 
     buildBars();
-    m_label1 = new QLabel(texts.caption(WindowText), this);
+    m_label1 = new QLabel(texts.caption(Captions::LinkTableWindow), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
-    m_text1 = new QLineEdit(this);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setAccessibleName(texts.caption(GroupTitleText));
-    m_text1->setPlaceholderText(texts.caption(TypeTitleText));
-    m_text1->setToolTip(texts.caption(TypeTitleText));
-    m_text1->hide();
-    connect(m_text1, &QLineEdit::returnPressed, this, &LinkTableWindow::renameGroup);
-    m_lblMove = new MoveLabel(texts.caption(MoveText), this);
+    m_groupTitle = new QLineEdit(this);
+    m_groupTitle->setObjectName(QStringLiteral("Text1"));
+    m_groupTitle->setAccessibleName(texts.caption(Captions::GroupTitle));
+    m_groupTitle->setPlaceholderText(texts.caption(Captions::TypeGroupTitle));
+    m_groupTitle->setToolTip(texts.caption(Captions::TypeGroupTitle));
+    m_groupTitle->hide();
+    connect(m_groupTitle, &QLineEdit::returnPressed, this, &LinkTableWindow::renameGroup);
+    m_lblMove = new MoveLabel(texts.caption(Captions::MoveWindow), this);
 
     buildStrips();
     buildGrid();
@@ -67,10 +54,10 @@ LinkTableWindow::LinkTableWindow(const WindowContext &context, LinkTable &table,
     connect(m_search, &LinkSearchBox::linkChosen, this, &LinkTableWindow::chooseAddress);
     m_transfer = new BookmarkTransfer(context, m_table, *this);
     connect(m_transfer, &BookmarkTransfer::importFinished, this, &LinkTableWindow::reloadAll);
-    m_layout = std::make_unique<LinkTableLayout>(
-        LinkTableLayout::Parts{*this, *m_cmdBar0->toolBar(), *m_cmdBar1->toolBar(), *m_label1,
-                               *m_text1, *m_lblMove, QList<QTabBar *>(m_tabF.begin(), m_tabF.end()),
-                               *m_gridList, *m_search->field(), *m_search->hits()});
+    m_layout = std::make_unique<LinkTableLayout>(LinkTableLayout::Parts{
+        *this, *m_cmdBar0->toolBar(), *m_cmdBar1->toolBar(), *m_label1, *m_groupTitle, *m_lblMove,
+        QList<QTabBar *>(m_tabF.begin(), m_tabF.end()), *m_gridList, *m_search->field(),
+        *m_search->hits()});
     m_layout->placeWindow(context.state.settings.linkTable);
     m_layout->arrange();
 
@@ -103,11 +90,11 @@ void LinkTableWindow::buildBars() {
         WindowBars::applyTexts(m_context.registry, window, texts);
     for (WindowCommandBar *bar : {m_cmdBar0.get(), m_cmdBar1.get()}) {
         bar->toolBar()->setParent(this);
-        bar->toolBar()->setAccessibleName(texts.caption(WindowText));
+        bar->toolBar()->setAccessibleName(texts.caption(Captions::LinkTableWindow));
         connect(&bar->presenter(), &CommandBarPresenter::buttonClick, this,
                 &LinkTableWindow::buttonClick);
     }
-    m_cmdBar1->toolBar()->setAccessibleName(texts.caption(CloseText));
+    m_cmdBar1->toolBar()->setAccessibleName(texts.caption(Captions::Close));
 }
 
 void LinkTableWindow::buildStrips() {
@@ -116,7 +103,7 @@ void LinkTableWindow::buildStrips() {
         for (int tab = 0; tab < LinkTable::TabsPerStrip; ++tab)
             tabs->addTab(QString());
         tabs->setShowsCurrent(strip == 0);
-        tabs->setAccessibleName(m_context.language.caption(Captions::DefaultGroupTitle) +
+        tabs->setAccessibleName(m_context.language.caption(Captions::EmptyGroupTitle) +
                                 QLatin1Char(' ') + QString::number(strip + 1));
         // A click on the current tab of a strip that shows none chooses it as well.
         connect(tabs, &QTabBar::tabBarClicked, this,
@@ -141,7 +128,7 @@ void LinkTableWindow::reloadAll(bool changed) {
 void LinkTableWindow::buildGrid() {
     m_gridList = new QTableView(this);
     m_gridList->setObjectName(QStringLiteral("GridList"));
-    m_gridList->setAccessibleName(m_context.language.caption(GridText));
+    m_gridList->setAccessibleName(m_context.language.caption(Captions::LinkGrid));
     m_table.applyColumnTitles(m_context.language);
     m_gridList->setModel(&m_table.model());
     m_gridList->verticalHeader()->hide();
@@ -169,7 +156,7 @@ void LinkTableWindow::showEvent(QShowEvent *event) {
 
 void LinkTableWindow::readTable() {
     if (!m_table.readTable(m_minRows))
-        tell(ReadFailedText, m_table.groupFilePath(m_table.currentGroup()));
+        tell(Captions::LinksNotRead, m_table.groupFilePath(m_table.currentGroup()));
 }
 
 bool LinkTableWindow::saveTable() {
@@ -268,10 +255,10 @@ void LinkTableWindow::addPage() {
     const LinkTable::Page page = m_page ? m_page() : LinkTable::Page();
     switch (m_table.addPage(page)) {
     case LinkTable::AddOutcome::NoTitle:
-        tell(NoTitleText);
+        tell(Captions::NoGroupTitle);
         return;
     case LinkTable::AddOutcome::AlreadyThere:
-        tell(AlreadyThereText);
+        tell(Captions::LinkAlreadyThere);
         return;
     case LinkTable::AddOutcome::Added:
         break;
@@ -320,28 +307,28 @@ void LinkTableWindow::toggleTitleEdit() {
     if (!m_titleEditing) {
         m_titleEditing = true;
         m_table.setPendingTitle(QString());
-        m_text1->clear();
-        m_text1->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
-        m_text1->show();
-        m_text1->setFocus();
+        m_groupTitle->clear();
+        m_groupTitle->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
+        m_groupTitle->show();
+        m_groupTitle->setFocus();
         return;
     }
-    if (!m_text1->text().isEmpty()) {
+    if (!m_groupTitle->text().isEmpty()) {
         told(m_table.saveTitle());
     }
-    m_text1->hide();
+    m_groupTitle->hide();
     m_titleEditing = false;
 }
 
 void LinkTableWindow::renameGroup() {
-    const QString title = m_text1->text();
+    const QString title = m_groupTitle->text();
     const int group = m_table.currentGroup();
     m_tabF[group / LinkTable::TabsPerStrip]->setTitle(group % LinkTable::TabsPerStrip, title);
-    m_text1->setStyleSheet(QString());
-    m_text1->hide();
+    m_groupTitle->setStyleSheet(QString());
+    m_groupTitle->hide();
     m_titleEditing = false;
     told(m_table.renameGroup(title));
-    m_text1->clear();
+    m_groupTitle->clear();
 }
 
 void LinkTableWindow::gridClicked(const QModelIndex &index) {
@@ -371,7 +358,7 @@ void LinkTableWindow::chooseLink(int row) {
 
 void LinkTableWindow::chooseAddress(const QString &address) {
     m_chosenLink = address;
-    GO_Exit(Accepted);
+    closeWith(Accepted);
 }
 
 bool LinkTableWindow::offerSave() {
@@ -379,7 +366,7 @@ bool LinkTableWindow::offerSave() {
         return true;
     const LanguageFile &texts = m_context.language;
     if (!m_context.notifier.ask(texts.caption(Captions::ProgramName),
-                                texts.caption(SaveQuestionText)))
+                                texts.caption(Captions::SaveLinksQuestion)))
         return true;
     return saveTable();
 }
@@ -389,10 +376,10 @@ void LinkTableWindow::reject() {
         return;
     m_leaving = true;
     offerSave();
-    GO_Exit(Rejected);
+    closeWith(Rejected);
 }
 
-void LinkTableWindow::GO_Exit(int result) {
+void LinkTableWindow::closeWith(int result) {
     m_leaving = true;
     m_context.state.settings.linkTable = m_layout->placement();
     told(m_table.saveTitle());

@@ -39,7 +39,7 @@ public:
 
     QTableView *gridList() const { return m_gridList; }
     GroupStrip *tabF(int strip) const { return m_tabF.at(strip); }
-    QLineEdit *text1() const { return m_text1; }
+    QLineEdit *text1() const { return m_groupTitle; }
     QToolBar *toolBar(int element) const;
     LinkSearchBox *search() const { return m_search; }
     BookmarkTransfer *bookmarkTransfer() const { return m_transfer; }
@@ -80,7 +80,7 @@ private:
     void chooseAddress(const QString &address);
     // Asks caption 101 when links are unsaved; false when they could not be saved.
     bool offerSave();
-    void GO_Exit(int result);
+    void closeWith(int result);
     void tell(int caption, const QString &detail = {});
 
     WindowContext m_context;
@@ -93,7 +93,7 @@ private:
     QTableView *m_gridList = nullptr;
     LinkSearchBox *m_search = nullptr;
     BookmarkTransfer *m_transfer = nullptr;
-    QLineEdit *m_text1 = nullptr;
+    QLineEdit *m_groupTitle = nullptr;
     QLabel *m_label1 = nullptr;
     QLabel *m_lblMove = nullptr;
     QString m_chosenLink;

@@ -35,7 +35,7 @@ protected:
 TEST_F(Address, AWordAndEnterBecomesAWebAddress) {
     typeAndEnter("example");
     EXPECT_EQ(bar.currentText(), "http://example");
-    EXPECT_EQ(current()->calls(), QStringList{"navigate2 http://example"});
+    EXPECT_EQ(current()->calls(), QStringList{"navigate http://example"});
     EXPECT_EQ(tabs.caption(1), "Example");
     EXPECT_EQ(tabs.tabURL(1), "http://example");
     EXPECT_EQ(tabs.currentPage().address, "http://example");
@@ -77,7 +77,7 @@ TEST_F(Address, AnEmptyBarOpensTheStartPageAndChangesNothingElse) {
 
 TEST_F(Address, ModeZeroNavigatesWithoutHistory) {
     bar.setAddressText("https://duckduckgo.example/");
-    bar.GO_Address(0);
+    bar.openTypedAddress(0);
     EXPECT_EQ(current()->navigations(), QStringList{"https://duckduckgo.example/"});
     EXPECT_TRUE(bar.history().isEmpty());
 }

@@ -152,7 +152,7 @@ TEST_F(EngineWebViewTest, ARedirectCompletesWithTheAddressRedirectedTo) {
 TEST_F(EngineWebViewTest, ASlowPageIsBusyUntilItHasLoaded) {
     server.setHtml(QStringLiteral("/slow"), page(QStringLiteral("Slow"), "at last"), 1500);
     QSignalSpy complete(&view, &WebView::documentComplete);
-    view.navigate2(address(QStringLiteral("/slow")));
+    view.navigate(address(QStringLiteral("/slow")));
 
     // The server holds its answer back, so the page is still loading when the request is in.
     ASSERT_TRUE(server.waitForRequest(QStringLiteral("/slow")));
@@ -269,10 +269,10 @@ TEST_F(EngineWebViewTest, TheSelectionIsReadFromThePage) {
         QStringLiteral("window.getSelection().selectAllChildren(document.getElementById('one'))")));
     EXPECT_EQ(view.selectedText(), "First words");
 
-    view.execWB(WebView::PageCommand::ClearSelection);
+    view.runPageCommand(WebView::PageCommand::ClearSelection);
     ASSERT_TRUE(waitUntil([&] { return view.selectedText().isEmpty(); }));
 
-    view.execWB(WebView::PageCommand::SelectAll);
+    view.runPageCommand(WebView::PageCommand::SelectAll);
     ASSERT_TRUE(waitUntil([&] { return view.selectedText().contains("Second part"); }));
     EXPECT_TRUE(view.selectedText().contains("First words"));
 }
@@ -295,20 +295,20 @@ TEST_F(EngineWebViewTest, EditingCommandsWorkOnTheFocusedField) {
     };
 
     ASSERT_TRUE(select(0, 5));
-    view.execWB(WebView::PageCommand::Copy);
+    view.runPageCommand(WebView::PageCommand::Copy);
     ASSERT_TRUE(waitUntil([] { return QApplication::clipboard()->text() == "alpha"; }));
     EXPECT_EQ(value(), "alpha beta");
 
-    view.execWB(WebView::PageCommand::Cut);
+    view.runPageCommand(WebView::PageCommand::Cut);
     EXPECT_TRUE(waitUntil([&] { return value() == " beta"; })) << value().toStdString();
 
     runScript(QStringLiteral("var b = document.getElementById('box');"
                              "b.setSelectionRange(b.value.length, b.value.length);"));
-    view.execWB(WebView::PageCommand::Paste);
+    view.runPageCommand(WebView::PageCommand::Paste);
     EXPECT_TRUE(waitUntil([&] { return value() == " betaalpha"; })) << value().toStdString();
 
     ASSERT_TRUE(select(1, 5));
-    view.execWB(WebView::PageCommand::Delete);
+    view.runPageCommand(WebView::PageCommand::Delete);
     EXPECT_TRUE(waitUntil([&] { return value() == " alpha"; })) << value().toStdString();
 }
 
@@ -318,7 +318,7 @@ TEST_F(EngineWebViewTest, PropertiesShowWhatThePageIs) {
     server.setHtml(QStringLiteral("/facts"), markup);
     ASSERT_TRUE(load(QStringLiteral("/facts")));
 
-    view.execWB(WebView::PageCommand::Properties);
+    view.runPageCommand(WebView::PageCommand::Properties);
     QDialog *dialog = nullptr;
     ASSERT_TRUE(waitUntil([&] {
         dialog = view.findChild<QDialog *>(QStringLiteral("pageProperties"));
@@ -359,7 +359,7 @@ TEST_F(EngineWebViewTest, AViewClosedWhileThePageAnswersCallsNobodyBack) {
     int answers = 0;
     QTemporaryDir folder;
     other->requestPageSource([&](const QString &) { ++answers; });
-    other->execWB(WebView::PageCommand::Properties);
+    other->runPageCommand(WebView::PageCommand::Properties);
     other->requestHtmlWithInlineImages([&](const QString &) { ++answers; });
     other->requestHasContent([&](bool) { ++answers; });
     other->saveArchive(folder.filePath(QStringLiteral("short.mhtml")),
@@ -427,7 +427,7 @@ TEST_F(EngineWebViewTest, ThePreviewShowsThePage) {
                    page(QStringLiteral("Printable"), "<h1>Paper</h1>"));
     ASSERT_TRUE(load(QStringLiteral("/printable")));
 
-    view.execWB(WebView::PageCommand::PrintPreview);
+    view.runPageCommand(WebView::PageCommand::PrintPreview);
     QPrintPreviewWidget *preview = nullptr;
     ASSERT_TRUE(waitUntil([&] {
         auto *dialog = findTopLevel<QPrintPreviewDialog>();
@@ -458,12 +458,12 @@ TEST_F(EngineWebViewTest, PrintingUsesThePageSetupChosenBefore) {
         }
         setup->accept();
     });
-    view.execWB(WebView::PageCommand::PageSetup);
+    view.runPageCommand(WebView::PageCommand::PageSetup);
     ASSERT_TRUE(turned);
 
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("page.pdf"));
-    view.execWB(WebView::PageCommand::Print);
+    view.runPageCommand(WebView::PageCommand::Print);
     ASSERT_TRUE(waitUntil([] { return findTopLevel<QPrintDialog>() != nullptr; }));
     auto *dialog = findTopLevel<QPrintDialog>();
     auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));

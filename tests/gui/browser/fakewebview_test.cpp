@@ -8,11 +8,11 @@ namespace {
 TEST(FakeWebView, RecordsCallsAndSendsEventsInOrder) {
     FakeWebView view;
     view.setSilent(true);
-    view.navigate2(QStringLiteral("http://127.0.0.1/a"));
-    view.execWB(WebView::PageCommand::Copy);
+    view.navigate(QStringLiteral("http://127.0.0.1/a"));
+    view.runPageCommand(WebView::PageCommand::Copy);
     view.goBack();
-    EXPECT_EQ(view.calls(), QStringList({"setSilent true", "navigate2 http://127.0.0.1/a",
-                                         "execWB Copy", "goBack"}));
+    EXPECT_EQ(view.calls(), QStringList({"setSilent true", "navigate http://127.0.0.1/a",
+                                         "runPageCommand Copy", "goBack"}));
     EXPECT_EQ(view.navigations(), QStringList{"http://127.0.0.1/a"});
     EXPECT_EQ(view.commands(), QList<WebView::PageCommand>{WebView::PageCommand::Copy});
     EXPECT_TRUE(view.isSilent());
@@ -20,7 +20,8 @@ TEST(FakeWebView, RecordsCallsAndSendsEventsInOrder) {
     WebViewEventLog log(&view);
     bool busyAtStart = false;
     bool busyAtEnd = true;
-    QObject::connect(&view, &WebView::beforeNavigate2, &view, [&] { busyAtStart = view.busy(); });
+    QObject::connect(&view, &WebView::navigationStarting, &view,
+                     [&] { busyAtStart = view.busy(); });
     QObject::connect(&view, &WebView::documentComplete, &view, [&] { busyAtEnd = view.busy(); });
     QObject::connect(&view, &WebView::windowClosing, &view,
                      [](bool isChild, bool *cancel) { *cancel = !isChild; });

@@ -36,12 +36,12 @@ TEST_F(Tracking, ALoadMovesProgressStatusAndAddress) {
     EXPECT_EQ(tabs.currentPage().address, "http://127.0.0.1/a");
     ASSERT_GE(address.count(), 1);
     EXPECT_EQ(address.first().at(0).toString(), "http://127.0.0.1/a");
-    EXPECT_TRUE(tracker.timer5().isActive());
+    EXPECT_TRUE(tracker.settleTimer().isActive());
 }
 
 TEST_F(Tracking, BeforeNavigateResetsProgressAndShowsTheProgramsName) {
     Q_EMIT fake(0)->progressChange(50, 100);
-    Q_EMIT fake(0)->beforeNavigate2("HTTPS://example.org/");
+    Q_EMIT fake(0)->navigationStarting("HTTPS://example.org/");
     EXPECT_EQ(tracker.progress(), 0);
     EXPECT_EQ(tracker.statusText(), "QuortTrans");
     ASSERT_EQ(address.count(), 1); // "HTTP" in capitals is still a web address
@@ -58,27 +58,27 @@ TEST_F(Tracking, OddProgressLeavesTheBarAlone) {
 
 TEST_F(Tracking, NonWebAddressesLeaveBarAndCurrentUrlUntilTimer5) {
     tabs.setTabURL(0, "http://before/");
-    Q_EMIT fake(0)->beforeNavigate2("file:///tmp/x.html");
+    Q_EMIT fake(0)->navigationStarting("file:///tmp/x.html");
     Q_EMIT fake(0)->documentComplete("file:///tmp/x.html");
     EXPECT_EQ(address.count(), 0);
     EXPECT_EQ(tabs.currentPage().address, "http://before/");
 
-    // Timer5 waits for the current view to be idle, then shows its final address.
+    // the settle timer waits for the current view to be idle, then shows its final address.
     fake(0)->setLocation("file:///tmp/x.html", "X");
     fake(0)->setBusy(true);
-    tracker.timer5().setInterval(20);
-    QSignalSpy ticks(&tracker.timer5(), &QTimer::timeout);
+    tracker.settleTimer().setInterval(20);
+    QSignalSpy ticks(&tracker.settleTimer(), &QTimer::timeout);
     ASSERT_TRUE(ticks.wait(3000));
     EXPECT_EQ(address.count(), 0);
     fake(0)->setBusy(false);
     ASSERT_TRUE(address.wait(3000));
     EXPECT_EQ(address.last().at(0).toString(), "file:///tmp/x.html");
-    EXPECT_FALSE(tracker.timer5().isActive());
+    EXPECT_FALSE(tracker.settleTimer().isActive());
 }
 
 TEST_F(Tracking, ABackgroundTabStillLoadingShowsItsOwnValuesOnceChosen) {
     fake(1)->setBusy(true);
-    Q_EMIT fake(1)->beforeNavigate2("http://background/");
+    Q_EMIT fake(1)->navigationStarting("http://background/");
     Q_EMIT fake(1)->progressChange(40, 100);
     EXPECT_EQ(address.count(), 0);
     EXPECT_EQ(tracker.progress(), 0);
@@ -86,7 +86,7 @@ TEST_F(Tracking, ABackgroundTabStillLoadingShowsItsOwnValuesOnceChosen) {
     EXPECT_EQ(address.last().at(0).toString(), "http://background/");
     EXPECT_EQ(tracker.progress(), 40);
     EXPECT_EQ(tracker.statusText(), "QuortTrans"); // the loading text, not the old title
-    EXPECT_TRUE(tracker.timer5().isActive());      // its final address follows when idle
+    EXPECT_TRUE(tracker.settleTimer().isActive()); // its final address follows when idle
 }
 
 TEST_F(Tracking, APageCannotCloseTheBrowser) {

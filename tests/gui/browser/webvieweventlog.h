@@ -13,7 +13,7 @@
 class WebViewEventLog : public QObject {
 public:
     explicit WebViewEventLog(WebView *view) {
-        connect(view, &WebView::beforeNavigate2, this,
+        connect(view, &WebView::navigationStarting, this,
                 [this](const QString &address) { add(QStringLiteral("before ") + address); });
         connect(view, &WebView::progressChange, this, [this](int progress, int maximum) {
             add(QStringLiteral("progress %1/%2").arg(progress).arg(maximum));

@@ -1,12 +1,12 @@
 // The Word and PDF exports on awkward pages, with the real engine and the real LibreOffice:
 // each one ends in a good file or in a clear message, and never hangs.
-#include "app/mainpageexports.h"
-#include "app/mainwindow.h"
 #include "browser/enginewebview.h"
 #include "browser/navigationpolicy.h"
 #include "commandbar/maincommandbars.h"
 #include "export/libreoffice/libreofficesuite.h"
 #include "export/pageexports.h"
+#include "mainwindow/mainpageexports.h"
+#include "mainwindow/mainwindow.h"
 #include "programfolderfixture.h"
 #include "recordingnotifier.h"
 #include "support/httpserver.h"

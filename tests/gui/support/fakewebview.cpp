@@ -19,11 +19,6 @@ void FakeWebView::navigate(const QString &address) {
     m_navigations.append(address);
 }
 
-void FakeWebView::navigate2(const QString &address) {
-    record(QStringLiteral("navigate2 ") + address);
-    m_navigations.append(address);
-}
-
 void FakeWebView::goBack() {
     record(QStringLiteral("goBack"));
 }
@@ -44,8 +39,8 @@ void FakeWebView::stop() {
     record(QStringLiteral("stop"));
 }
 
-void FakeWebView::execWB(PageCommand command) {
-    record(QStringLiteral("execWB ") + commandName(command));
+void FakeWebView::runPageCommand(PageCommand command) {
+    record(QStringLiteral("runPageCommand ") + commandName(command));
     m_commands.append(command);
 }
 
@@ -53,12 +48,6 @@ void FakeWebView::setSilent(bool silent) {
     record(QStringLiteral("setSilent ") +
            (silent ? QStringLiteral("true") : QStringLiteral("false")));
     m_silent = silent;
-}
-
-void FakeWebView::setRegisterAsBrowser(bool registered) {
-    record(QStringLiteral("setRegisterAsBrowser ") +
-           (registered ? QStringLiteral("true") : QStringLiteral("false")));
-    m_registered = registered;
 }
 
 void FakeWebView::clearCalls() {
@@ -75,7 +64,7 @@ void FakeWebView::setLocation(const QString &url, const QString &name) {
 void FakeWebView::simulateLoad(const QString &address, const QString &title) {
     m_busy = true;
     m_readyState = QStringLiteral("loading");
-    Q_EMIT beforeNavigate2(address);
+    Q_EMIT navigationStarting(address);
     Q_EMIT progressChange(50, 100);
     Q_EMIT progressChange(100, 100);
     Q_EMIT titleChange(title);
@@ -178,4 +167,13 @@ void FakeWebView::requestHtmlWithInlineImages(std::function<void(const QString &
 void FakeWebView::requestHasContent(std::function<void(bool hasContent)> done) {
     record(QStringLiteral("requestHasContent"));
     later([this, done] { done(m_hasContent); });
+}
+
+void FakeWebView::runIsolatedScript(const QString &script,
+                                    std::function<void(const QVariant &)> done) {
+    record(QStringLiteral("runIsolatedScript"));
+    m_isolatedScripts.append(script);
+    const QVariant answer = m_isolatedAnswer ? m_isolatedAnswer(script) : QVariant();
+    if (done)
+        later([done, answer] { done(answer); });
 }

@@ -16,13 +16,12 @@ public:
     explicit FakeWebView(QWidget *parent = nullptr);
 
     void navigate(const QString &address) override;
-    void navigate2(const QString &address) override;
     void goBack() override;
     void goForward() override;
     void goHome() override;
     void refresh() override;
     void stop() override;
-    void execWB(PageCommand command) override;
+    void runPageCommand(PageCommand command) override;
     double zoomFactor() const override { return m_zoom; }
     void setZoomFactor(double factor) override { m_zoom = factor; }
 
@@ -43,19 +42,21 @@ public:
     void printToPdf(const QString &path, std::function<void(bool ok)> done) override;
     void requestHtmlWithInlineImages(std::function<void(const QString &html)> done) override;
     void requestHasContent(std::function<void(bool hasContent)> done) override;
+    // Recorded as "runIsolatedScript"; done gets the answer the test set for for the
+    // script (an invalid value until one is set).
+    void runIsolatedScript(const QString &script,
+                           std::function<void(const QVariant &)> done = nullptr) override;
 
     void setSilent(bool silent) override;
-    void setRegisterAsBrowser(bool registered) override;
 
-    // Every call in order, one line each: "navigate2 http://a/", "goBack", "execWB Print",
+    // Every call in order, one line each: "navigate http://a/", "goBack", "runPageCommand Print",
     // "setSilent true".
     QStringList calls() const { return m_calls; }
-    // The addresses given to navigate and navigate2, in order.
+    // The addresses given to navigate, in order.
     QStringList navigations() const { return m_navigations; }
     QList<PageCommand> commands() const { return m_commands; }
     void clearCalls();
     bool isSilent() const { return m_silent; }
-    bool isRegisteredAsBrowser() const { return m_registered; }
 
     void setBusy(bool busy) { m_busy = busy; }
     void setReadyState(const QString &state) { m_readyState = state; }
@@ -72,8 +73,13 @@ public:
     // What requestHtmlWithInlineImages and requestHasContent hand over.
     void setHtml(const QString &html) { m_html = html; }
     void setHasContent(bool hasContent) { m_hasContent = hasContent; }
+    // The scripts given to runIsolatedScript, in order, and how they are answered.
+    QStringList isolatedScripts() const { return m_isolatedScripts; }
+    void setIsolatedAnswer(std::function<QVariant(const QString &script)> answer) {
+        m_isolatedAnswer = std::move(answer);
+    }
 
-    // A whole page load as the real view reports it: busy and "loading", beforeNavigate2,
+    // A whole page load as the real view reports it: busy and "loading", navigationStarting,
     // progress 50 and 100 of 100, titleChange, then location, not busy, "complete" and
     // documentComplete.
     void simulateLoad(const QString &address, const QString &title);
@@ -93,7 +99,6 @@ private:
     bool m_busy = false;
     double m_zoom = 1.0;
     bool m_silent = false;
-    bool m_registered = true;
     QString m_readyState = QStringLiteral("complete");
     QString m_locationUrl;
     QString m_locationName;
@@ -107,4 +112,6 @@ private:
     bool m_pdfOk = true;
     QString m_html;
     bool m_hasContent = false;
+    QStringList m_isolatedScripts;
+    std::function<QVariant(const QString &)> m_isolatedAnswer;
 };

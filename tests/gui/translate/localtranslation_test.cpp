@@ -202,7 +202,7 @@ TEST(LocalTranslationTest, MarkupInTheSelectionShowsAsTextAndRunsNothing) {
     state.language = shippedLanguage(QStringLiteral("English"));
     TranslationWindow window(state.language);
     window.showTranslation(*answer);
-    auto *web1 = static_cast<EngineWebView *>(window.web1());
+    auto *web1 = static_cast<EngineWebView *>(window.resultView());
     ASSERT_TRUE(
         waitUntil([&] { return !web1->busy() && web1->readyState() == "complete"; }, TimeLimitMs));
     QVariant shown;

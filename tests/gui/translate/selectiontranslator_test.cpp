@@ -109,7 +109,7 @@ TEST_F(SelectionTranslatorTest, TheLanguagesAreReadAtEachTranslation) {
     view.setSelectedText(QStringLiteral("bonjour"));
     state.sourceLanguage = QStringLiteral("fr");
     state.settings.myLanguage.clear();
-    translator.GO_Translate();
+    translator.translateSelection();
     ASSERT_EQ(requests.size(), 1);
     EXPECT_EQ(queryValue(requests[0].pageAddress, QStringLiteral("langpair")), "fr|en");
     EXPECT_EQ(translator.langPair(), "fr|en");
@@ -117,7 +117,7 @@ TEST_F(SelectionTranslatorTest, TheLanguagesAreReadAtEachTranslation) {
     view.setSelectedText(QStringLiteral("bonjour"));
     state.settings.myLanguage = QStringLiteral("it");
     state.language.parse({QStringLiteral("TRANSLATE_HOST=")});
-    translator.GO_Translate();
+    translator.translateSelection();
     ASSERT_EQ(requests.size(), 2);
     EXPECT_TRUE(requests[1].pageAddress.startsWith(
         QStringLiteral("http://translate.google.com/translate_t?")));
@@ -166,9 +166,9 @@ TEST_F(SelectionTranslatorTest, ALateAnswerToAnEarlierSelectionIsNeverShown) {
     HeldTranslation &held = *service;
     translator.setService(std::move(service));
     view.setSelectedText(QStringLiteral("erste"));
-    translator.GO_Translate();
+    translator.translateSelection();
     view.setSelectedText(QStringLiteral("zweite"));
-    translator.GO_Translate();
+    translator.translateSelection();
     ASSERT_EQ(held.held.size(), 2);
 
     held.answer(1);

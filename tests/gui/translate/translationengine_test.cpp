@@ -1,10 +1,10 @@
 // Selection translation on the real web engine: the page, the translation service and
 // everything the engine fetches are served from 127.0.0.1.
 #include "browser/enginewebview.h"
+#include "core/captions.h"
 #include "core/programstate.h"
 #include "support/httpserver.h"
 #include "translate/selectiontranslation.h"
-#include "translate/translationcaptions.h"
 #include "translate/translationrequest.h"
 #include "translate/translationservice.h"
 #include "translationtesthelpers.h"
@@ -66,7 +66,7 @@ protected:
         useHost(QStringLiteral("127.0.0.1:%1").arg(service.port()));
         state.sourceLanguage = QStringLiteral("de");
         state.settings.myLanguage = QStringLiteral("en");
-        timer6.setInterval(1000);
+        selectionTimer.setInterval(1000);
         QGuiApplication::clipboard()->setText(ClipboardMarker);
 
         tab.resize(800, 600);
@@ -127,26 +127,28 @@ protected:
         QTest::mouseRelease(pageWidget(), Qt::LeftButton, {}, emptySpot());
         // While the mode is on, the release itself translates and clears the selection.
         return waitUntil([&] { return counter(QStringLiteral("ups")) > ups; }, TimeLimitMs) &&
-               selected && (timer6.isActive() || tab.selectedText() == expected);
+               selected && (selectionTimer.isActive() || tab.selectedText() == expected);
     }
 
     int counter(const QString &name) { return runScript(QStringLiteral("window.") + name).toInt(); }
 
-    // Two ticks of `Timer6`: the press is noticed, then the button is found up.
+    // Two ticks of the selection timer: the press is noticed, then the button is found up.
     void twoTicks() {
         translation.translator().tick();
         translation.translator().tick();
     }
 
     TranslationWindow *frmShow() const { return translation.window(); }
-    QString shownTitle() const { return frmShow() ? frmShow()->web1()->locationName() : QString(); }
+    QString shownTitle() const {
+        return frmShow() ? frmShow()->resultView()->locationName() : QString();
+    }
 
     TestHttpServer pages;
     TestHttpServer service;
     ProgramState state;
     EngineWebView tab;
-    QTimer timer6;
-    SelectionTranslation translation{timer6, state, [this] { return &tab; }};
+    QTimer selectionTimer;
+    SelectionTranslation translation{selectionTimer, state, [this] { return &tab; }};
 };
 
 } // namespace
@@ -169,7 +171,7 @@ TEST_F(TranslationEngineTest, ReleasingTheButtonAsksTheServiceOnceForExactlyTheS
 
     ASSERT_NE(frmShow(), nullptr);
     EXPECT_TRUE(frmShow()->isVisible());
-    EXPECT_EQ(frmShow()->windowTitle(), state.language.caption(TranslationCaptions::WindowTitle));
+    EXPECT_EQ(frmShow()->windowTitle(), state.language.caption(Captions::TranslationWindowTitle));
     EXPECT_EQ(frmShow()->windowTitle(), "QuortTrans translation");
     EXPECT_TRUE(frmShow()->findChild<QLabel *>(QStringLiteral("shortenedNotice"))->isHidden());
     EXPECT_TRUE(frmShow()->findChild<QLabel *>(QStringLiteral("failureNotice"))->isHidden());
@@ -199,11 +201,11 @@ TEST_F(TranslationEngineTest, ATranslatedTextShowsAsWrittenNeverAsMarkup) {
     twoTicks();
     ASSERT_TRUE(waitUntil(
         [&] {
-            return frmShow() && !frmShow()->web1()->busy() &&
-                   frmShow()->web1()->locationURL().startsWith("data:");
+            return frmShow() && !frmShow()->resultView()->busy() &&
+                   frmShow()->resultView()->locationURL().startsWith("data:");
         },
         TimeLimitMs));
-    auto *engine = static_cast<EngineWebView *>(frmShow()->web1());
+    auto *engine = static_cast<EngineWebView *>(frmShow()->resultView());
     QVariant shown;
     bool answered = false;
     engine->engineView()->page()->runJavaScript(
@@ -264,18 +266,18 @@ TEST_F(TranslationEngineTest, ASecondTranslationIsShownInTheSameWindow) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), ClipboardMarker);
 }
 
-TEST_F(TranslationEngineTest, Timer6DrivesTheModeAndStoppingItEndsIt) {
+TEST_F(TranslationEngineTest, TheSelectionTimerDrivesTheModeAndStoppingItEndsIt) {
     const QString first = QStringLiteral("Fish & chips | café über alles");
-    timer6.start();
+    selectionTimer.start();
     ASSERT_TRUE(dragSelect(QStringLiteral("one"), first));
     ASSERT_TRUE(service.waitForRequest(Translate, TimeLimitMs));
     ASSERT_TRUE(waitUntil([&] { return shownTitle() == expectedTitle(first); }, TimeLimitMs));
 
-    timer6.stop();
+    selectionTimer.stop();
     const QString second = QStringLiteral("Zweiter Absatz, 100% + mehr");
     ASSERT_TRUE(dragSelect(QStringLiteral("two"), second));
     // Three ticks' time would have been enough for a translation.
-    QTest::qWait(3 * timer6.interval());
+    QTest::qWait(3 * selectionTimer.interval());
     EXPECT_EQ(service.requestCount(Translate), 1);
     EXPECT_EQ(tab.selectedText(), second);
     EXPECT_EQ(shownTitle(), expectedTitle(first));
@@ -328,7 +330,7 @@ TEST_F(TranslationEngineTest, AServiceThatCannotBeReachedIsTold) {
 
 TEST_F(TranslationEngineTest, LettingGoOfTheButtonAsksAtOnceAndOnlyOnce) {
     // No tick comes during the test: only the release can start the translation.
-    timer6.start(24 * 3600 * 1000);
+    selectionTimer.start(24 * 3600 * 1000);
     const QString text = QStringLiteral("Fish & chips | café über alles");
     ASSERT_TRUE(dragSelect(QStringLiteral("one"), text));
     ASSERT_TRUE(service.waitForRequest(Translate, TimeLimitMs));

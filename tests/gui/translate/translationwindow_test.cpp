@@ -1,7 +1,7 @@
+#include "core/captions.h"
 #include "core/programstate.h"
 #include "support/fakewebview.h"
 #include "translate/selectiontranslation.h"
-#include "translate/translationcaptions.h"
 #include "translate/translationrequest.h"
 #include "translate/translationwindow.h"
 #include "translationtesthelpers.h"
@@ -24,7 +24,7 @@ TranslationRequest longRequest() {
 }
 
 FakeWebView *fakeWeb1(const TranslationWindow &window) {
-    return qobject_cast<FakeWebView *>(window.web1());
+    return qobject_cast<FakeWebView *>(window.resultView());
 }
 
 class TranslationWindowTest : public ::testing::Test {
@@ -47,8 +47,8 @@ TEST_F(TranslationWindowTest, ATranslationIsShownInWeb1UnderCaption223) {
     EXPECT_EQ(window.windowModality(), Qt::NonModal);
     EXPECT_EQ(window.objectName(), "frmShow");
     EXPECT_EQ(window.windowTitle(), "QuortTrans translation");
-    EXPECT_EQ(window.windowTitle(), english.caption(TranslationCaptions::WindowTitle));
-    EXPECT_EQ(window.web1()->objectName(), "Web1");
+    EXPECT_EQ(window.windowTitle(), english.caption(Captions::TranslationWindowTitle));
+    EXPECT_EQ(window.resultView()->objectName(), "Web1");
     EXPECT_EQ(fakeWeb1(window)->navigations(), QStringList{request.address()});
 }
 
@@ -73,11 +73,13 @@ TEST_F(TranslationWindowTest, TheUsersPlacementIsKeptForTheNextTranslation) {
 
 TEST_F(TranslationWindowTest, Web1FillsTheWindowWhenThereIsNothingToTell) {
     window.showTranslation(requestFor(QStringLiteral("a")));
-    ASSERT_TRUE(waitUntil([&] { return window.web1()->geometry() == window.rect(); }))
-        << window.web1()->geometry().width() << "x" << window.web1()->geometry().height();
+    ASSERT_TRUE(waitUntil([&] { return window.resultView()->geometry() == window.rect(); }))
+        << window.resultView()->geometry().width() << "x"
+        << window.resultView()->geometry().height();
     EXPECT_TRUE(shortenedNotice->isHidden());
     window.resize(500, 400);
-    EXPECT_TRUE(waitUntil([&] { return window.web1()->geometry() == QRect(0, 0, 500, 400); }));
+    EXPECT_TRUE(
+        waitUntil([&] { return window.resultView()->geometry() == QRect(0, 0, 500, 400); }));
 }
 
 TEST_F(TranslationWindowTest, AShortenedTextIsToldAboveThePageUntilTheNextTranslation) {
@@ -88,7 +90,7 @@ TEST_F(TranslationWindowTest, AShortenedTextIsToldAboveThePageUntilTheNextTransl
         shortenedNotice->text(),
         QStringLiteral("The selected text was too long; only its beginning has been translated."));
     EXPECT_EQ(shortenedNotice->accessibleName(), shortenedNotice->text());
-    EXPECT_LE(shortenedNotice->geometry().bottom(), window.web1()->geometry().top());
+    EXPECT_LE(shortenedNotice->geometry().bottom(), window.resultView()->geometry().top());
 
     window.showTranslation(requestFor(QStringLiteral("kurz")));
     EXPECT_FALSE(shortenedNotice->isVisible());
@@ -97,19 +99,20 @@ TEST_F(TranslationWindowTest, AShortenedTextIsToldAboveThePageUntilTheNextTransl
 TEST_F(TranslationWindowTest, TextsFollowTheCurrentLanguage) {
     window.showTranslation(requestFor(QStringLiteral("a")));
     EXPECT_EQ(window.accessibleName(), "QuortTrans translation");
-    EXPECT_EQ(window.web1()->accessibleName(), "QuortTrans translation");
+    EXPECT_EQ(window.resultView()->accessibleName(), "QuortTrans translation");
     auto *failureNotice = window.findChild<QLabel *>(QStringLiteral("failureNotice"));
     ASSERT_NE(failureNotice, nullptr);
     EXPECT_EQ(failureNotice->text(), "The translation service could not be reached.");
     EXPECT_TRUE(failureNotice->isHidden());
 
     const LanguageFile german = shippedLanguage(QStringLiteral("Deutsch"));
-    ASSERT_FALSE(german.caption(TranslationCaptions::WindowTitle).isEmpty());
-    ASSERT_NE(german.caption(TranslationCaptions::WindowTitle), "QuortTrans translation");
+    ASSERT_FALSE(german.caption(Captions::TranslationWindowTitle).isEmpty());
+    ASSERT_NE(german.caption(Captions::TranslationWindowTitle), "QuortTrans translation");
     window.applyLanguageTexts(german);
-    EXPECT_EQ(window.windowTitle(), german.caption(TranslationCaptions::WindowTitle));
-    EXPECT_EQ(window.web1()->accessibleName(), german.caption(TranslationCaptions::WindowTitle));
-    EXPECT_EQ(failureNotice->text(), german.caption(TranslationCaptions::ServiceUnreachable));
+    EXPECT_EQ(window.windowTitle(), german.caption(Captions::TranslationWindowTitle));
+    EXPECT_EQ(window.resultView()->accessibleName(),
+              german.caption(Captions::TranslationWindowTitle));
+    EXPECT_EQ(failureNotice->text(), german.caption(Captions::ServiceUnreachable));
     EXPECT_EQ(failureNotice->accessibleName(), failureNotice->text());
 }
 
@@ -129,21 +132,23 @@ protected:
     void translate(const QString &text) {
         tab.setSelectedText(text);
         const qsizetype before = shownPages();
-        translation.translator().GO_Translate();
+        translation.translator().translateSelection();
         waitUntil([&] { return shownPages() > before; });
     }
 
     qsizetype shownPages() const {
         return translation.window()
-                   ? qobject_cast<FakeWebView *>(translation.window()->web1())->navigations().size()
+                   ? qobject_cast<FakeWebView *>(translation.window()->resultView())
+                         ->navigations()
+                         .size()
                    : 0;
     }
 
     ProgramState state;
     FakeWebView tab;
-    QTimer timer6;
+    QTimer selectionTimer;
     QWidget owner;
-    SelectionTranslation translation{timer6, state, [this] { return &tab; }, &owner,
+    SelectionTranslation translation{selectionTimer, state, [this] { return &tab; }, &owner,
                                      [](QWidget *parent) { return new FakeWebView(parent); }};
 };
 
@@ -160,7 +165,7 @@ TEST_F(SelectionTranslationTest, FrmShowIsMadeOnFirstUseAndThenReused) {
     translate(QStringLiteral("zwei"));
     EXPECT_EQ(translation.window(), first);
     EXPECT_EQ(visibleWindows(QStringLiteral("frmShow")).size(), 1);
-    const QStringList shown = qobject_cast<FakeWebView *>(first->web1())->navigations();
+    const QStringList shown = qobject_cast<FakeWebView *>(first->resultView())->navigations();
     ASSERT_EQ(shown.size(), 2);
     EXPECT_TRUE(shown[1].contains(QStringLiteral("text=zwei&")));
 }
@@ -175,7 +180,7 @@ TEST_F(SelectionTranslationTest, SwitchingTheModeOnReadiesFrmShowHiddenForTheFir
     translate(QStringLiteral("eins"));
     EXPECT_EQ(translation.window(), readied);
     EXPECT_TRUE(readied->isVisible());
-    EXPECT_TRUE(qobject_cast<FakeWebView *>(readied->web1())
+    EXPECT_TRUE(qobject_cast<FakeWebView *>(readied->resultView())
                     ->navigations()
                     .constLast()
                     .contains(QStringLiteral("text=eins&")));
@@ -186,15 +191,15 @@ TEST_F(SelectionTranslationTest, ALanguageSwitchReachesAnOpenWindow) {
     state.language = shippedLanguage(QStringLiteral("Deutsch"));
     translation.applyLanguageTexts();
     EXPECT_EQ(translation.window()->windowTitle(),
-              state.language.caption(TranslationCaptions::WindowTitle));
+              state.language.caption(Captions::TranslationWindowTitle));
 }
 
 TEST_F(SelectionTranslationTest, TheOwnerTakesTheWindowAwayWithIt) {
     auto owner2 = std::make_unique<QWidget>();
-    SelectionTranslation other{timer6, state, [this] { return &tab; }, owner2.get(),
+    SelectionTranslation other{selectionTimer, state, [this] { return &tab; }, owner2.get(),
                                [](QWidget *parent) { return new FakeWebView(parent); }};
     tab.setSelectedText(QStringLiteral("eins"));
-    other.translator().GO_Translate();
+    other.translator().translateSelection();
     ASSERT_TRUE(waitUntil([&] { return other.window() != nullptr; }));
     EXPECT_EQ(other.window()->parentWidget(), owner2.get());
     owner2.reset();

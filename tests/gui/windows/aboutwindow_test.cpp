@@ -1,6 +1,7 @@
 // The about window: its texts, its look, its place on the screen and what it opens.
 #include "commandbar/barstyles.h"
 #include "commandbar/windowcommandbar.h"
+#include "core/version.h"
 #include "windows/aboutwindow.h"
 #include "windowstestsupport.h"
 
@@ -35,7 +36,7 @@ TEST_F(AboutWindowTest, ShowsTheProgramsTextsInEnglish) {
 
     EXPECT_EQ(window.windowTitle(), QStringLiteral("About QuortTrans"));
     EXPECT_EQ(labelText(window, "lblTitle"), QStringLiteral("QuortTrans"));
-    EXPECT_EQ(labelText(window, "lblVersion"), QStringLiteral("Version 1.0.1"));
+    EXPECT_EQ(labelText(window, "lblVersion"), QStringLiteral("Version " QUORTTRANS_VERSION));
     EXPECT_EQ(labelText(window, "lblRenderer"), "Renderer: software (no GPU: llvmpipe)");
     EXPECT_EQ(label(window, "lblRenderer")->accessibleName(), labelText(window, "lblRenderer"));
     EXPECT_EQ(labelText(window, "Label1"), QStringLiteral("Made by the QuortTrans developers"));
@@ -62,7 +63,7 @@ TEST_F(AboutWindowTest, ShowsTheProgramsTextsInGerman) {
     window.show();
 
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Über QuortTrans"));
-    EXPECT_EQ(labelText(window, "lblVersion"), QStringLiteral("Version 1.0.1"));
+    EXPECT_EQ(labelText(window, "lblVersion"), QStringLiteral("Version " QUORTTRANS_VERSION));
     EXPECT_EQ(labelText(window, "lblDescription"), QStringLiteral("Besuchen Sie:"));
     EXPECT_EQ(labelText(window, "lbVisitB"), QStringLiteral("Besuchen Sie:"));
     EXPECT_EQ(labelText(window, "lbDescr"),

@@ -43,12 +43,32 @@ TEST(LanguageFileCaptions, ExtraCaptionsBeyondTheTableAreIgnored) {
     for (int i = 1; i <= 300; ++i)
         lines.append(QStringLiteral("\"c%1\"").arg(i));
     const LanguageFile file = parsed(lines);
-    EXPECT_EQ(file.caption(250), "c250");
-    EXPECT_EQ(file.caption(LanguageFile::CaptionCapacity),
-              QStringLiteral("c%1").arg(LanguageFile::CaptionCapacity));
-    EXPECT_EQ(file.caption(LanguageFile::CaptionCapacity + 1), "");
+    EXPECT_EQ(file.caption(LanguageFile::CaptionCount),
+              QStringLiteral("c%1").arg(LanguageFile::CaptionCount));
+    EXPECT_EQ(file.caption(LanguageFile::CaptionCount + 1), "");
     EXPECT_EQ(file.caption(0), "");
     EXPECT_EQ(file.caption(-1), "");
+}
+
+TEST(LanguageFileCaptions, AFileMadeBeforeTheLaterCaptionsShowsTheirEnglishText) {
+    QStringList lines;
+    for (int i = 1; i <= LanguageFile::RequiredCaptions + 2; ++i)
+        lines.append(QStringLiteral("\"c%1\"").arg(i));
+    const LanguageFile file = parsed(lines);
+    EXPECT_TRUE(file.isUsable());
+    const int first = LanguageFile::RequiredCaptions + 1;
+    EXPECT_EQ(file.caption(first), QStringLiteral("c%1").arg(first));
+    EXPECT_EQ(file.caption(first + 1), QStringLiteral("c%1").arg(first + 1));
+    for (int n = first + 2; n <= LanguageFile::CaptionCount; ++n) {
+        EXPECT_FALSE(file.caption(n).isEmpty()) << n;
+        EXPECT_EQ(file.caption(n), LanguageFile::laterEnglishCaption(n));
+    }
+    // A lone quote the file does give stays the empty caption it chose.
+    lines.append(QStringLiteral("\""));
+    EXPECT_EQ(parsed(lines).caption(first + 2), "");
+    // Short of the required captions, a file does not serve.
+    lines = lines.mid(0, LanguageFile::RequiredCaptions - 1);
+    EXPECT_FALSE(parsed(lines).isUsable());
 }
 
 TEST(LanguageFileCaptions, EachLoadStartsFromEmptyCaptions) {

@@ -53,6 +53,12 @@ TEST_P(ShippedLanguage, OffersAtLeastTwentyLanguagesWithTwoLetterCodes) {
     EXPECT_TRUE(codes.contains(QStringLiteral("de")));
 }
 
+TEST(ShippedLanguages, TheEnglishTextsOfLaterCaptionsAreTheEnglishFilesOwn) {
+    const LanguageFile english = shipped(QStringLiteral("English"));
+    for (int n = LanguageFile::RequiredCaptions + 1; n <= LanguageFile::CaptionCount; ++n)
+        EXPECT_EQ(english.caption(n), LanguageFile::laterEnglishCaption(n)) << "caption " << n;
+}
+
 INSTANTIATE_TEST_SUITE_P(BothShipped, ShippedLanguage, ::testing::Values("English", "deutsch"));
 
 TEST(ShippedLanguages, GermanIsATranslationOfEnglish) {

@@ -1,6 +1,5 @@
 #include "killsafety_files.h"
 
-#include "app/settingsfile.h"
 #include "core/languagefile.h"
 #include "linktable/linkgroupfile.h"
 #include "linktable/linktitles.h"
@@ -9,6 +8,7 @@
 #include "userdata/bookmarkfile.h"
 #include "userdata/historyfile.h"
 #include "userdata/optionsfile.h"
+#include "userdata/settingsfile.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
