@@ -33,12 +33,12 @@ if ! command -v clang++ >/dev/null 2>&1; then
 fi
 
 # The top-level CMakeLists picks up ccache by itself. fuzzer-no-link gives the library the
-# coverage the fuzzers steer by; QT_SANITIZE gives it ASan and UBSan.
+# coverage the fuzzers steer by; QUORTTRANS_SANITIZE gives it ASan and UBSan.
 cmake -S "$root" -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link \
-    -DQT_SANITIZE=ON -DQT_FUZZERS=ON -DQT_BUILD_TESTS=OFF >/dev/null
+    -DQUORTTRANS_SANITIZE=ON -DQUORTTRANS_FUZZERS=ON -DQUORTTRANS_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" --target fuzzers
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/quorttrans-fuzz.XXXXXX")"

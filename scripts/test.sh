@@ -7,13 +7,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 folder=build
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQT_BUILD_TESTS=ON -DQT_SANITIZE=OFF)
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORTTRANS_BUILD_TESTS=ON -DQUORTTRANS_SANITIZE=OFF)
 ctest_args=()
 for arg in "$@"; do
   case "$arg" in
     --sanitize)
       folder=build-asan
-      options=(-DCMAKE_BUILD_TYPE=Debug -DQT_BUILD_TESTS=ON -DQT_SANITIZE=ON)
+      options=(-DCMAKE_BUILD_TYPE=Debug -DQUORTTRANS_BUILD_TESTS=ON -DQUORTTRANS_SANITIZE=ON)
       ;;
     *) ctest_args+=("$arg") ;;
   esac

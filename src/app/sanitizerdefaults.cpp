@@ -1,5 +1,5 @@
 // The options of AddressSanitizer, UBSan and LeakSanitizer for a sanitized build
-// (QT_SANITIZE), linked into the program and into every test, so that a run by hand, by
+// (QUORTTRANS_SANITIZE), linked into the program and into every test, so that a run by hand, by
 // ctest or by the end-to-end harness behaves the same. The sanitizers read these before
 // main(); an ASAN_OPTIONS, UBSAN_OPTIONS or LSAN_OPTIONS in the environment wins.
 

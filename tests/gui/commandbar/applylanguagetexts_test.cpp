@@ -87,6 +87,7 @@ TEST_F(LanguageTextsTest, AFileWithoutMapDescrKeepsThePreviousTooltip) {
     EXPECT_EQ(button("EDIT:COPY")->caption(), "Kopieren");
 }
 
+// The captions every file must give come out empty; those added later stand in English.
 TEST_F(LanguageTextsTest, AFileWithoutCaptionsGivesEmptyTexts) {
     ApplyLanguageTexts(registry, english, "English");
     english.parse({"[Settings]", "SEARCH_DESCR=Search"});
@@ -94,7 +95,9 @@ TEST_F(LanguageTextsTest, AFileWithoutCaptionsGivesEmptyTexts) {
     for (const MainCommandTable::Command &command : MainCommandTable::commands()) {
         if (command.text.property != CommandText::Property::None &&
             command.text.source == CommandText::Source::Caption) {
-            EXPECT_TRUE(shownText(registry, command).isEmpty()) << command.key;
+            EXPECT_EQ(shownText(registry, command).isEmpty(),
+                      command.text.caption <= LanguageFile::RequiredCaptions)
+                << command.key;
         }
     }
     EXPECT_EQ(button("GOOGLE")->toolTip(), "Search");

@@ -74,7 +74,9 @@ TEST_F(ShippedCommandSet, TranslationItemsPerRowWithTheirIcons) {
         EXPECT_EQ(built.images.key(imagesBefore + row), english.translationRow(row).code + ".ico");
         EXPECT_FALSE(built.images.picture(imagesBefore + row).isNull()) << row;
     }
-    EXPECT_EQ(barKeys(built.registry, "TTS"), translate);
+    // The page command follows the languages, after a separator.
+    EXPECT_EQ(barKeys(built.registry, "TTS"),
+              (translate + QStringList{"TTS:PAGE:SEPARATOR", "TTS:PAGE"}));
     EXPECT_EQ(barKeys(built.registry, "SPEAK"), mine);
     EXPECT_EQ(translate.first(), "TRANSLANG:English");
     EXPECT_EQ(mine.at(1), "MYLANG:German");
@@ -180,7 +182,8 @@ TEST_F(OddLanguageFolder, ANameThatWouldTakeAFixedOrTakenKeyIsLeftOut) {
 
 TEST_F(OddLanguageFolder, WithoutPairLinesRowZeroStillGivesItemsAndAsksForItsIcon) {
     buildIt();
-    EXPECT_EQ(barKeys(built.registry, "TTS"), QStringList{"TRANSLANG:"});
+    EXPECT_EQ(barKeys(built.registry, "TTS"),
+              (QStringList{"TRANSLANG:", "TTS:PAGE:SEPARATOR", "TTS:PAGE"}));
     EXPECT_EQ(barKeys(built.registry, "SPEAK"), QStringList{"MYLANG:"});
     const int icon = built.registry.button("TRANSLANG:")->icon();
     EXPECT_EQ(icon, built.set.translationIconBase);
@@ -208,8 +211,8 @@ TEST_F(OddLanguageFolder, TwoRowsOfOneNameGiveOneItemButKeepTheIconPositions) {
     language.parse({"English:=:en", "English:=:uk", "German:=:de"});
     buildIt();
     const int base = built.set.translationIconBase;
-    EXPECT_EQ(barKeys(built.registry, "TTS"),
-              (QStringList{"TRANSLANG:English", "TRANSLANG:German"}));
+    EXPECT_EQ(barKeys(built.registry, "TTS"), (QStringList{"TRANSLANG:English", "TRANSLANG:German",
+                                                           "TTS:PAGE:SEPARATOR", "TTS:PAGE"}));
     EXPECT_EQ(built.registry.button("TRANSLANG:German")->icon(), base + 2);
 }
 

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Fails when a C++ file of the project differs from what clang-format makes of it with the
+# project's .clang-format; `clang-format -i FILE` mends it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+echo "every C++ file is formatted"
