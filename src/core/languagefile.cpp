@@ -204,7 +204,7 @@ QString LanguageFile::caption(int n) const {
 QString LanguageFile::laterEnglishCaption(int n) {
     if (n <= RequiredCaptions || n > CaptionCount)
         return {};
-    return QString::fromLatin1(LaterEnglishCaptions[n - RequiredCaptions - 1]);
+    return QString::fromUtf8(LaterEnglishCaptions[n - RequiredCaptions - 1]);
 }
 
 const TranslationLanguage &LanguageFile::translationRow(int row) const {
