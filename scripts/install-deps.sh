@@ -22,6 +22,8 @@ packages=(
   libcld2-dev
   # fuzzing the file readers
   clang libclang-rt-14-dev
+  # the formatting check
+  clang-format
   # fonts so pages and screen pictures show real text
   fonts-dejavu-core
   # the command bars' pictures, copied into the program folder at build time

@@ -43,6 +43,9 @@ public:
     };
 
     using QWidget::QWidget;
+    // Said while the view is still a view: what its children do when they go (they go
+    // after the view's own parts) must no longer reach it.
+    ~WebView() override { Q_EMIT closing(); }
 
     void setPropertyTexts(const PropertyTexts &texts) { m_propertyTexts = texts; }
     const PropertyTexts &propertyTexts() const { return m_propertyTexts; }
@@ -123,4 +126,6 @@ Q_SIGNALS:
     // What a script run by runIsolatedScript sent with quortPost; the page's own scripts
     // cannot send it.
     void isolatedMessage(const QString &text);
+    // The view is being destroyed; nothing may be asked of it any more.
+    void closing();
 };

@@ -42,6 +42,8 @@ PageTranslation::PageTranslation(WebView *view, BlockTranslator *translator, QOb
     connect(m_translator, &BlockTranslator::failed, this, &PageTranslation::onFailed);
     connect(m_view, &WebView::isolatedMessage, this, &PageTranslation::onMessage);
     connect(m_view, &WebView::documentComplete, this, &PageTranslation::onDocumentComplete);
+    // A tab's translation is a child of its view and goes after the view's own parts.
+    connect(m_view, &WebView::closing, this, [this] { m_view = nullptr; });
 }
 
 PageTranslation::~PageTranslation() {
