@@ -16,10 +16,10 @@ import sys
 MAX_FILE_LINES = 400
 MAX_FUNCTION_LINES = 60
 
-_spec = importlib.util.spec_from_file_location(
+_source = importlib.util.spec_from_file_location(
     "deduced", os.path.join(os.path.dirname(os.path.abspath(__file__)), "check-deduced-returns.py"))
-deduced = importlib.util.module_from_spec(_spec)
-_spec.loader.exec_module(deduced)
+deduced = importlib.util.module_from_spec(_source)
+_source.loader.exec_module(deduced)
 
 
 def function_spans(code):

@@ -48,9 +48,10 @@ void fillLinks(const QString &folder) {
             const QByteArray address = "https://www.example.org/articles/" +
                                        QByteArray::number(group) + "/" + QByteArray::number(n) +
                                        "/wombats-and-their-burrows";
-            rows += "Wombats and their burrows, part " + QByteArray::number(n + 1) + " of group " +
-                    QByteArray::number(group) + (n == 7 ? " Café" : "") + ";-;" + address +
-                    ";-;read again before the trip;-;pin;-;" + address + ";-;2026-01-02\r\n";
+            rows += "Wombats and their burrows, volume " + QByteArray::number(n + 1) +
+                    " of group " + QByteArray::number(group) + (n == 7 ? " Café" : "") + ";-;" +
+                    address + ";-;read again before the trip;-;pin;-;" + address +
+                    ";-;2026-01-02\r\n";
         }
         writeFile(folder + QStringLiteral("/Links/Links.%1").arg(group, 3, 10, QLatin1Char('0')),
                   rows);
@@ -161,8 +162,8 @@ void searchBench() {
     QList<double> keys;
     for (int round = 0; round < 5; ++round) {
         for (const QString &query :
-             {QStringLiteral("wombats part 3"), QStringLiteral("cafe"), QStringLiteral("group 104"),
-              QStringLiteral("example.org/articles/5")}) {
+             {QStringLiteral("wombats volume 3"), QStringLiteral("cafe"),
+              QStringLiteral("group 104"), QStringLiteral("example.org/articles/5")}) {
             field->clear();
             QTest::qWait(20);
             for (const QChar c : query) {
