@@ -6,12 +6,12 @@
 #include "commandbar/maincommandset.h"
 #include "core/languagefile.h"
 #include "core/programstate.h"
+#include "linktable/bookmarktransfer.h"
+#include "linktable/linksearchbox.h"
+#include "linktable/linktablewindow.h"
 #include "programfolderfixture.h"
 #include "recordingdesktop.h"
 #include "recordingnotifier.h"
-#include "windows/bookmarktransfer.h"
-#include "windows/linksearchbox.h"
-#include "windows/linktablewindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -6,15 +6,8 @@
 #include "core/captions.h"
 #include "core/languagefile.h"
 #include "core/programstate.h"
-#include "linktable/linktitles.h"
 
 namespace LanguageTexts {
-namespace {
-
-// Further texts of the same operation.
-
-} // namespace
-
 void apply(CommandRegistry &registry, const LanguageFile &language, const QString &currentLanguage,
            const Targets &targets) {
     for (const MainCommandTable::Command &command : MainCommandTable::commands()) {
@@ -38,10 +31,8 @@ void apply(CommandRegistry &registry, const LanguageFile &language, const QStrin
         targets.setProgressBarText(language.caption(Captions::ProgramName));
     if (targets.setInputDialogTitle)
         targets.setInputDialogTitle(language.caption(Captions::LeaveWithoutSaving));
-    if (targets.linkTitles)
-        targets.linkTitles->retitleEmptyGroups(language.caption(Captions::EmptyGroupTitle),
-                                               ProgramState::LinkGroupCount *
-                                                   ProgramState::LinkGroupSize);
+    if (targets.retitleEmptyGroups)
+        targets.retitleEmptyGroups(language.caption(Captions::EmptyGroupTitle));
 }
 
 } // namespace LanguageTexts

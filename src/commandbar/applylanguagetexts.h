@@ -5,7 +5,6 @@
 
 class CommandRegistry;
 class LanguageFile;
-class LinkTitles;
 struct ProgramState;
 
 // ApplyLanguageTexts: the captions and tooltips of the current language onto
@@ -27,9 +26,9 @@ struct Targets {
     std::function<void(const QString &)> setProgressBarText;
     // The input dialog's title label labTitle: caption 213.
     std::function<void(const QString &)> setInputDialogTitle;
-    // The link groups' titles: empty groups 1..150 (LinkGroupCount × LinkGroupSize) are
-    // titled caption 34, a blank and their number.
-    LinkTitles *linkTitles = nullptr;
+    // The link groups' titles: empty groups are titled this caption, a blank and their
+    // number.
+    std::function<void(const QString &emptyGroupTitle)> retitleEmptyGroups;
 };
 
 // ApplyLanguageTexts: the texts the command table gives the main window's buttons, then

@@ -3,7 +3,7 @@
 #include "browser/addressbar.h"
 #include "browser/browsertabs.h"
 #include "core/programstate.h"
-#include "windows/secondarywindows.h"
+#include "mainwindow/secondarywindows.h"
 
 namespace MainLinkTable {
 

@@ -22,6 +22,7 @@
 #include "mainwindow/mainshortcuts.h"
 #include "mainwindow/mainwindowlayout.h"
 #include "mainwindow/mainwindowtexts.h"
+#include "mainwindow/secondarywindows.h"
 #include "mainwindow/statusline.h"
 #include "settings/languagechoice.h"
 #include "startup/deferredstartup.h"
@@ -32,7 +33,6 @@
 #include "userdata/historyfile.h"
 #include "userdata/optionsfile.h"
 #include "userdata/settingsfile.h"
-#include "windows/secondarywindows.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -174,7 +174,11 @@ void MainWindow::applyLanguageTexts() {
         m_statusLine->progressBar()->setFormat(text);
         m_statusLine->progressBar()->setAccessibleName(text);
     };
-    targets.linkTitles = &m_linkTable->titles();
+    // Empty groups 1..150 (LinkGroupCount × LinkGroupSize) take the new language's title.
+    targets.retitleEmptyGroups = [this](const QString &title) {
+        m_linkTable->titles().retitleEmptyGroups(title, ProgramState::LinkGroupCount *
+                                                            ProgramState::LinkGroupSize);
+    };
     m_windows->addTo(targets);
     ApplyLanguageTexts(*m_registry, m_state, targets);
     MainWindowTexts::nameControls(m_state.language, *this, *m_statusLine, *m_tabStrip,

@@ -180,7 +180,9 @@ TEST_F(LanguageTextsTest, EmptyLinkGroupsAreRetitledInTheNewLanguage) {
     titles.setTitle(151, "Beyond");
     titles.setCount(151, 0);
     LanguageTexts::Targets targets;
-    targets.linkTitles = &titles;
+    targets.retitleEmptyGroups = [&titles](const QString &title) {
+        titles.retitleEmptyGroups(title, 150);
+    };
 
     ApplyLanguageTexts(registry, english, "English", targets);
     EXPECT_EQ(titles.title(1), "News");

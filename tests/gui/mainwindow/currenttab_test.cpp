@@ -6,6 +6,7 @@
 #include "browser/pagetracker.h"
 #include "browser/tabstrip.h"
 #include "linktable/linktable.h"
+#include "linktable/linktablewindow.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/statusline.h"
 #include "programfolderfixture.h"
@@ -13,7 +14,6 @@
 #include "support/httpserver.h"
 #include "text/textfile.h"
 #include "waituntil.h"
-#include "windows/linktablewindow.h"
 
 #include <QApplication>
 #include <QLabel>

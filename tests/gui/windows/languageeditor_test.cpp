@@ -4,7 +4,6 @@
 #include "commandbar/windowcommandbar.h"
 #include "windows/inputdialog.h"
 #include "windows/languageeditor.h"
-#include "windows/secondarywindows.h"
 #include "windowstestsupport.h"
 
 #include <QDir>
@@ -313,40 +312,6 @@ TEST_F(LanguageEditorTest, OpensClosesAndReopensWithTheSameBar) {
         EXPECT_FALSE(editor.isVisible());
     }
     EXPECT_EQ(registry.bars().count(), bars + 1);
-}
-
-TEST_F(LanguageEditorTest, TheMainWindowsWayAsksWithTheRealDialog) {
-    SecondaryWindows windows(context());
-    bool closedByYes = false;
-    whenModal([&](QWidget *modal) {
-        auto *editor = qobject_cast<LanguageEditor *>(modal);
-        ASSERT_NE(editor, nullptr);
-        type(*editor, QStringLiteral("x"));
-        QString question;
-        whenModal([&](QWidget *dialog) {
-            auto *input = qobject_cast<InputDialog *>(dialog);
-            ASSERT_NE(input, nullptr);
-            question = input->title();
-            clickBar(input->toolBar(), QStringLiteral("OKYES"));
-        });
-        clickBar(editor->toolBar(), QStringLiteral("EXIT3"));
-        EXPECT_EQ(question, QStringLiteral("Leave without saving?"));
-        closedByYes = !editor->isVisible();
-    });
-    windows.showLanguageEditor(nullptr);
-    EXPECT_TRUE(closedByYes);
-    EXPECT_EQ(state.dialogAnswer, 1);
-}
-
-TEST_F(LanguageEditorTest, TheMainWindowsWayShowsTheAboutWindow) {
-    SecondaryWindows windows(context());
-    QString title;
-    whenModal([&](QWidget *modal) {
-        ASSERT_NE(modal, nullptr);
-        title = modal->windowTitle();
-    });
-    windows.showAbout(nullptr);
-    EXPECT_EQ(title, QStringLiteral("About QuortTrans"));
 }
 
 } // namespace

@@ -1,13 +1,13 @@
 #include "core/captions.h"
 #include "desktop/systemdesktop.h"
 #include "filehelpers.h"
+#include "linktable/groupstrip.h"
+#include "linktable/linkeditor.h"
+#include "linktable/linksearchbox.h"
+#include "linktable/linktablewindow.h"
 #include "text/textfile.h"
 #include "waituntil.h"
-#include "windows/groupstrip.h"
-#include "windows/linkeditor.h"
-#include "windows/linksearchbox.h"
-#include "windows/linktablewindow.h"
-#include "windowstestsupport.h"
+#include "windows/windowstestsupport.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 #include "secondarywindows.h"
 
-#include "aboutwindow.h"
 #include "commandbar/applylanguagetexts.h"
 #include "commandbar/windowbars.h"
-#include "inputdialog.h"
-#include "languageeditor.h"
-#include "linktablewindow.h"
+#include "linktable/linktablewindow.h"
+#include "windows/aboutwindow.h"
+#include "windows/inputdialog.h"
+#include "windows/languageeditor.h"
 
 SecondaryWindows::SecondaryWindows(WindowContext context)
     : m_context(std::move(context)) {}

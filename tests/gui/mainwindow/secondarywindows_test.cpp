@@ -2,11 +2,13 @@
 // ApplyLanguageTexts reaches of them.
 #include "commandbar/applylanguagetexts.h"
 #include "commandbar/windowbars.h"
+#include "mainwindow/secondarywindows.h"
 #include "windows/inputdialog.h"
-#include "windows/secondarywindows.h"
-#include "windowstestsupport.h"
+#include "windows/languageeditor.h"
+#include "windows/windowstestsupport.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <stdexcept>
 
 namespace {
@@ -95,6 +97,41 @@ TEST_F(WindowBarsTest, LanguageTextsRetitleAnOpenInputDialog) {
     windows.askInputDialog(nullptr);
 
     EXPECT_EQ(shown, QString::fromUtf8("Ohne Speichern schließen?"));
+}
+
+TEST_F(WindowBarsTest, TheMainWindowsWayAsksWithTheRealDialog) {
+    SecondaryWindows windows(context());
+    bool closedByYes = false;
+    whenModal([&](QWidget *modal) {
+        auto *editor = qobject_cast<LanguageEditor *>(modal);
+        ASSERT_NE(editor, nullptr);
+        editor->textArea()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(editor->textArea(), QStringLiteral("x"));
+        QString question;
+        whenModal([&](QWidget *dialog) {
+            auto *input = qobject_cast<InputDialog *>(dialog);
+            ASSERT_NE(input, nullptr);
+            question = input->title();
+            clickBar(input->toolBar(), QStringLiteral("OKYES"));
+        });
+        clickBar(editor->toolBar(), QStringLiteral("EXIT3"));
+        EXPECT_EQ(question, QStringLiteral("Leave without saving?"));
+        closedByYes = !editor->isVisible();
+    });
+    windows.showLanguageEditor(nullptr);
+    EXPECT_TRUE(closedByYes);
+    EXPECT_EQ(state.dialogAnswer, 1);
+}
+
+TEST_F(WindowBarsTest, TheMainWindowsWayShowsTheAboutWindow) {
+    SecondaryWindows windows(context());
+    QString title;
+    whenModal([&](QWidget *modal) {
+        ASSERT_NE(modal, nullptr);
+        title = modal->windowTitle();
+    });
+    windows.showAbout(nullptr);
+    EXPECT_EQ(title, QStringLiteral("About QuortTrans"));
 }
 
 } // namespace

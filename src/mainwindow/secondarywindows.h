@@ -1,7 +1,7 @@
 #pragma once
 
 #include "linktable/linktable.h"
-#include "windowcontext.h"
+#include "windows/windowcontext.h"
 
 #include <QPointer>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "linktable/linkentry.h"
-#include "windowcontext.h"
+#include "windows/windowcontext.h"
 
 #include <QDialog>
 #include <array>

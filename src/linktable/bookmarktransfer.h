@@ -1,7 +1,7 @@
 #pragma once
 
 #include "linktable/bookmarkimport.h"
-#include "windowcontext.h"
+#include "windows/windowcontext.h"
 
 #include <QFutureWatcher>
 #include <QObject>
