@@ -1,7 +1,7 @@
 #pragma once
 
-// Caption numbers of the language files that the program uses for texts of its own,
-// beyond those every button and notice has always had.
+// Caption numbers of the language files: a caption is the n-th quoted line of a file, and
+// the code reads every one it shows through these names.
 namespace Captions {
 constexpr int ProgramName = 179;
 constexpr int FileNotSaved = 105;
@@ -116,4 +116,69 @@ constexpr int RefusedCharacters = 219;
 constexpr int AfterNextStart = 220;
 constexpr int TranslationWindowTitle = 223;
 constexpr int ServiceUnreachable = 224;
+
+// The buttons' and menu items' texts of the command tables.
+constexpr int Exit = 1;
+constexpr int Back = 2;
+constexpr int Forward = 3;
+constexpr int Delete = 18;
+constexpr int SelectAll = 23;
+constexpr int ViewPageSource = 35;
+constexpr int FloatingBars = 38;
+constexpr int PageSetup = 41;
+constexpr int PrintPreview = 42;
+constexpr int Print = 43;
+constexpr int Minimise = 60;
+constexpr int HomePage = 63;
+constexpr int AddCurrentPage = 75;
+constexpr int RenameGroup = 77;
+constexpr int OpenLink = 78;
+constexpr int SortLinks = 81;
+constexpr int SaveLinkTable = 82;
+constexpr int LinkTableHelp = 83;
+constexpr int SearchLinksButton = 84;
+constexpr int RemoveLink = 94;
+constexpr int SaveChanges = 95;
+constexpr int SoundSettings = 97;
+constexpr int GoBackOnePage = 123;
+constexpr int GoForwardOnePage = 124;
+constexpr int Stop = 125;
+constexpr int Refresh = 126;
+constexpr int Save = 128;
+constexpr int Edit = 129;
+constexpr int FavouriteLinks = 130;
+constexpr int SettingsAndTools = 131;
+constexpr int Navigation = 134;
+constexpr int UseAsHomePage = 135;
+constexpr int WebArchiveFile = 145;
+constexpr int WordLandscape = 146;
+constexpr int WordPortrait = 147;
+constexpr int ExcelWorkbook = 148;
+constexpr int PowerPointSlide = 149;
+constexpr int Cut = 157;
+constexpr int Copy = 158;
+constexpr int Paste = 159;
+constexpr int OpenInDefaultBrowser = 160;
+constexpr int InternetOptions = 161;
+constexpr int SecuritySettings = 162;
+constexpr int GoToBookmark = 169;
+constexpr int SetBookmark = 170;
+constexpr int OfficeStyle = 172;
+constexpr int XpStyle = 173;
+constexpr int MoneyStyle = 174;
+constexpr int Help = 175;
+constexpr int SavePagePicture = 176;
+constexpr int Properties = 177;
+constexpr int SystemStyle = 180;
+constexpr int OpenTranslator = 189;
+constexpr int ProgramLanguage = 194;
+constexpr int AboutQuortTrans = 196;
+constexpr int Ok = 204;
+constexpr int AboutHelp = 205;
+constexpr int PdfDocument = 206;
+constexpr int CloseEditor = 210;
+constexpr int Yes = 212;
+constexpr int No = 214;
+constexpr int TranslateIntoMyLanguage = 221;
+constexpr int TranslateSelectedTextFrom = 222;
 } // namespace Captions
