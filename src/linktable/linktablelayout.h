@@ -44,7 +44,7 @@ public:
     void arrange();
     // A resize: arranges only at MinimumWidth and more, and not while minimised.
     void resized();
-    // GO_Grid's column widths, in twips (column 5 keeps the grid's own).
+    // The grid's column widths, in twips (column 5 keeps the grid's own).
     static void setColumnWidths(QTableView &grid);
     // The rows that fill three quarters of the screen, so the grid never looks cut short.
     static int minRows(const QTableView &grid);

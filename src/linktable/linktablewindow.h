@@ -39,7 +39,7 @@ public:
 
     QTableView *gridList() const { return m_gridList; }
     GroupStrip *tabF(int strip) const { return m_tabF.at(strip); }
-    QLineEdit *text1() const { return m_groupTitle; }
+    QLineEdit *groupTitleEdit() const { return m_groupTitle; }
     QToolBar *toolBar(int element) const;
     LinkSearchBox *search() const { return m_search; }
     BookmarkTransfer *bookmarkTransfer() const { return m_transfer; }

@@ -135,8 +135,8 @@ bool MainWindow::load(const QString &startAddress) {
     for (int i = 0; i < m_tabs->count(); ++i)
         placeCurrentView(i);
 
-    m_statusLine->cmdMove()->setIcon(m_images->picture(121));
-    m_statusLine->cmdMoveL()->setIcon(m_images->picture(122));
+    m_statusLine->moveButton()->setIcon(m_images->picture(MainImages::MovePicture));
+    m_statusLine->moveLeftButton()->setIcon(m_images->picture(MainImages::MoveLeftPicture));
     showTranslationIndicator(false);
 
     StartAddress::open(startAddress, m_state, m_files, *m_addressBar, *m_tabs, m_messages);
@@ -165,7 +165,7 @@ bool MainWindow::loadLanguage() {
 void MainWindow::applyLanguageTexts() {
     LanguageTexts::Targets targets;
     targets.setMoveButtonsToolTip = [this](const QString &text) {
-        for (QToolButton *button : {m_statusLine->cmdMove(), m_statusLine->cmdMoveL()}) {
+        for (QToolButton *button : {m_statusLine->moveButton(), m_statusLine->moveLeftButton()}) {
             button->setToolTip(text);
             button->setAccessibleName(text);
         }

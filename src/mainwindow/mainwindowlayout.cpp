@@ -71,11 +71,11 @@ void MainWindowLayout::layoutStep() {
     StatusLine &status = m_parts.statusLine;
     m_parts.toolbarArea.setGeometry(toPixels(twips, r.toolbarArea));
     status.setGeometry(toPixels(twips, r.picStat));
-    status.cmdMoveL()->setGeometry(toPixels(twips, r.moveL));
+    status.moveLeftButton()->setGeometry(toPixels(twips, r.moveL));
     status.statusBar()->setGeometry(toPixels(twips, r.statusBar));
     status.timebar()->setGeometry(toPixels(twips, r.timebar));
     status.progressBar()->setGeometry(toPixels(twips, r.progressBar));
-    status.cmdMove()->setGeometry(toPixels(twips, r.move));
+    status.moveButton()->setGeometry(toPixels(twips, r.move));
     const QRectF elements[] = {r.element0, r.element1, r.element2};
     for (int element = 0; element < 3; ++element) {
         if (QToolBar *bar = m_parts.bars.toolbar(element))

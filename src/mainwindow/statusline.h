@@ -15,8 +15,8 @@ class StatusLine : public QWidget {
 public:
     explicit StatusLine(QWidget *parent = nullptr);
 
-    QToolButton *cmdMoveL() const { return m_moveL; }
-    QToolButton *cmdMove() const { return m_move; }
+    QToolButton *moveLeftButton() const { return m_moveL; }
+    QToolButton *moveButton() const { return m_move; }
     QLabel *statusBar() const { return m_status; }
     QToolButton *timebar() const { return m_timebar; }
     QProgressBar *progressBar() const { return m_progress; }

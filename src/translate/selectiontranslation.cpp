@@ -13,13 +13,13 @@
 SelectionTranslation::SelectionTranslation(QTimer &selectionTimer, ProgramState &state,
                                            SelectionTranslator::ViewProvider currentView,
                                            QWidget *windowOwner,
-                                           TranslationWindow::ViewFactory web1Factory,
+                                           TranslationWindow::ViewFactory resultViewFactory,
                                            QObject *parent)
     : QObject(parent)
     , m_selectionTimer(selectionTimer)
     , m_state(state)
     , m_windowOwner(windowOwner)
-    , m_web1Factory(std::move(web1Factory))
+    , m_resultViewFactory(std::move(resultViewFactory))
     , m_translator(state, std::move(currentView))
     , m_pairs(new LocalPairs(QStringLiteral("apertium"), this)) {
     auto service = std::make_unique<ChoosingTranslation>(
@@ -40,14 +40,14 @@ SelectionTranslation::~SelectionTranslation() {
 
 void SelectionTranslation::show(const Translation &translation) {
     if (!m_window)
-        m_window = new TranslationWindow(m_state.language, m_web1Factory, m_windowOwner);
+        m_window = new TranslationWindow(m_state.language, m_resultViewFactory, m_windowOwner);
     m_window->showTranslation(translation);
 }
 
 void SelectionTranslation::prepareWindow() {
     if (m_window)
         return;
-    m_window = new TranslationWindow(m_state.language, m_web1Factory, m_windowOwner);
+    m_window = new TranslationWindow(m_state.language, m_resultViewFactory, m_windowOwner);
     // 1 ms, not 0: the input events already waiting go first.
     QTimer::singleShot(1, m_window, &TranslationWindow::prepare);
 }

@@ -22,11 +22,11 @@ class SelectionTranslation : public QObject {
 
 public:
     // windowOwner becomes the parent of `frmShow` (it stays a window of its own);
-    // web1Factory makes its web view, the engine's when not given.
+    // resultViewFactory makes its web view, the engine's when not given.
     SelectionTranslation(QTimer &selectionTimer, ProgramState &state,
                          SelectionTranslator::ViewProvider currentView,
                          QWidget *windowOwner = nullptr,
-                         TranslationWindow::ViewFactory web1Factory = {},
+                         TranslationWindow::ViewFactory resultViewFactory = {},
                          QObject *parent = nullptr);
     ~SelectionTranslation() override;
 
@@ -68,7 +68,7 @@ private:
     QTimer &m_selectionTimer;
     ProgramState &m_state;
     QWidget *m_windowOwner;
-    TranslationWindow::ViewFactory m_web1Factory;
+    TranslationWindow::ViewFactory m_resultViewFactory;
     SelectionTranslator m_translator;
     LocalPairs *m_pairs;
     ChoosingTranslation *m_service;

@@ -22,17 +22,17 @@ constexpr double WidthInTwips = 4100;
 InputDialog::InputDialog(const WindowContext &context, QWidget *parent)
     : QDialog(parent)
     , m_context(context)
-    , m_labTitle(new QLabel(this)) {
+    , m_question(new QLabel(this)) {
     setModal(true);
     setWindowTitle(context.language.caption(Captions::ProgramName));
 
-    m_labTitle->setObjectName(QStringLiteral("labTitle"));
-    m_labTitle->setAlignment(Qt::AlignCenter);
-    m_labTitle->setWordWrap(true);
+    m_question->setObjectName(QStringLiteral("labTitle"));
+    m_question->setAlignment(Qt::AlignCenter);
+    m_question->setWordWrap(true);
 
     // The panel is shared by every load of the dialog; this load's label goes into it.
     WindowBars::ensureBuilt(context.registry, WindowBars::Window::InputDialog);
-    context.registry.item(QLatin1String(WindowBars::TitlePanel)).setPanelWidget(m_labTitle);
+    context.registry.item(QLatin1String(WindowBars::TitlePanel)).setPanelWidget(m_question);
     // The same texts ApplyLanguageTexts gives the answers, so the dialog speaks the
     // current language even when it loads before the texts were applied.
     WindowBars::applyTexts(context.registry, WindowBars::Window::InputDialog, context.language);
@@ -55,12 +55,12 @@ InputDialog::InputDialog(const WindowContext &context, QWidget *parent)
 InputDialog::~InputDialog() = default;
 
 void InputDialog::setTitle(const QString &text) {
-    m_labTitle->setText(text);
+    m_question->setText(text);
     m_cmdBar->toolBar()->setAccessibleName(text);
 }
 
 QString InputDialog::title() const {
-    return m_labTitle->text();
+    return m_question->text();
 }
 
 QToolBar *InputDialog::toolBar() const {

@@ -26,7 +26,7 @@ public:
     void setTitle(const QString &text);
     QString title() const;
     // cmdBar: the window's element of the shared bars, and the toolbar showing it.
-    WindowCommandBar &cmdBar() const { return *m_cmdBar; }
+    WindowCommandBar &commandBar() const { return *m_cmdBar; }
     QToolBar *toolBar() const;
 
     // The bar's click handler: acts only on clicks of its own element (6).
@@ -34,6 +34,6 @@ public:
 
 private:
     WindowContext m_context;
-    QLabel *m_labTitle;
+    QLabel *m_question;
     std::unique_ptr<WindowCommandBar> m_cmdBar;
 };

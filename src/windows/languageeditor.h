@@ -37,7 +37,7 @@ public:
     QString text() const;
     QPlainTextEdit *textArea() const { return m_text; }
     // cmdBar: the window's element of the shared bars, and the toolbar showing it.
-    WindowCommandBar &cmdBar() const { return *m_cmdBar; }
+    WindowCommandBar &commandBar() const { return *m_cmdBar; }
     QToolBar *toolBar() const;
 
     // The bar's click handler: acts only on clicks of its own element (5).

@@ -108,7 +108,7 @@ TEST_F(LinkTableWindowTest, ShowsSevenStripsOverTheGridOfGroupZero) {
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                       cellCentre(*window, 0, LinkTableModel::PrivateColumn));
     EXPECT_EQ(cell(*window, 0, LinkTableModel::PrivateColumn), "********");
-    EXPECT_FALSE(window->text1()->isVisible());
+    EXPECT_FALSE(window->groupTitleEdit()->isVisible());
 }
 
 TEST_F(LinkTableWindowTest, AGroupTabShowsItsLinksAndOnlyItsStripMarksACurrentTab) {
@@ -134,11 +134,11 @@ TEST_F(LinkTableWindowTest, AddingThePageAndRenamingTheGroupReachTheFiles) {
     EXPECT_TRUE(notifier.messages.value(0).contains(language.caption(86)));
 
     clickBar(window->toolBar(0), "TITLE");
-    ASSERT_TRUE(window->text1()->isVisible());
-    EXPECT_EQ(window->text1()->accessibleName(), language.caption(72));
-    QTest::keyClicks(window->text1(), QStringLiteral("Animals"));
-    QTest::keyClick(window->text1(), Qt::Key_Return);
-    EXPECT_FALSE(window->text1()->isVisible());
+    ASSERT_TRUE(window->groupTitleEdit()->isVisible());
+    EXPECT_EQ(window->groupTitleEdit()->accessibleName(), language.caption(72));
+    QTest::keyClicks(window->groupTitleEdit(), QStringLiteral("Animals"));
+    QTest::keyClick(window->groupTitleEdit(), Qt::Key_Return);
+    EXPECT_FALSE(window->groupTitleEdit()->isVisible());
     EXPECT_EQ(window->tabF(0)->accessibleTabName(0), "Animals");
     EXPECT_EQ(TextFile::readLines(table.titles().path())->first(), "Animals,1");
 

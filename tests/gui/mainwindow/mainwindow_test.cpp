@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, TheLayoutFollowsTheWindowSize) {
     EXPECT_EQ(w->statusLine().geometry(), QRect(0, 478, 699, 22));
     EXPECT_EQ(w->toolbarArea().geometry(), QRect(1, 0, 699, 51));
     // The right move button ends 50 twips before the window's edge.
-    const QRect move = w->statusLine().cmdMove()->geometry();
+    const QRect move = w->statusLine().moveButton()->geometry();
     EXPECT_EQ(move.right() + 1, 697);
     EXPECT_LT(w->statusLine().progressBar()->geometry().right(), move.left());
     // The address bar begins right after the tabs.

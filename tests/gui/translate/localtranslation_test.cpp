@@ -202,12 +202,13 @@ TEST(LocalTranslationTest, MarkupInTheSelectionShowsAsTextAndRunsNothing) {
     state.language = shippedLanguage(QStringLiteral("English"));
     TranslationWindow window(state.language);
     window.showTranslation(*answer);
-    auto *web1 = static_cast<EngineWebView *>(window.resultView());
+    auto *resultView = static_cast<EngineWebView *>(window.resultView());
     ASSERT_TRUE(
-        waitUntil([&] { return !web1->busy() && web1->readyState() == "complete"; }, TimeLimitMs));
+        waitUntil([&] { return !resultView->busy() && resultView->readyState() == "complete"; },
+                  TimeLimitMs));
     QVariant shown;
     bool answered = false;
-    web1->engineView()->page()->runJavaScript(
+    resultView->engineView()->page()->runJavaScript(
         QStringLiteral("[document.title, document.querySelector('.source').textContent,"
                        " document.querySelector('.translation').textContent,"
                        " document.querySelector('.local').textContent,"

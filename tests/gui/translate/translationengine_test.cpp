@@ -138,9 +138,9 @@ protected:
         translation.translator().tick();
     }
 
-    TranslationWindow *frmShow() const { return translation.window(); }
+    TranslationWindow *translationWindow() const { return translation.window(); }
     QString shownTitle() const {
-        return frmShow() ? frmShow()->resultView()->locationName() : QString();
+        return translationWindow() ? translationWindow()->resultView()->locationName() : QString();
     }
 
     TestHttpServer pages;
@@ -169,12 +169,15 @@ TEST_F(TranslationEngineTest, ReleasingTheButtonAsksTheServiceOnceForExactlyTheS
     EXPECT_EQ(request.queryValue(QStringLiteral("ie")), "UTF8");
     EXPECT_TRUE(request.rawQuery.contains("langpair=de%7Cen")) << request.rawQuery.toStdString();
 
-    ASSERT_NE(frmShow(), nullptr);
-    EXPECT_TRUE(frmShow()->isVisible());
-    EXPECT_EQ(frmShow()->windowTitle(), state.language.caption(Captions::TranslationWindowTitle));
-    EXPECT_EQ(frmShow()->windowTitle(), "QuortTrans translation");
-    EXPECT_TRUE(frmShow()->findChild<QLabel *>(QStringLiteral("shortenedNotice"))->isHidden());
-    EXPECT_TRUE(frmShow()->findChild<QLabel *>(QStringLiteral("failureNotice"))->isHidden());
+    ASSERT_NE(translationWindow(), nullptr);
+    EXPECT_TRUE(translationWindow()->isVisible());
+    EXPECT_EQ(translationWindow()->windowTitle(),
+              state.language.caption(Captions::TranslationWindowTitle));
+    EXPECT_EQ(translationWindow()->windowTitle(), "QuortTrans translation");
+    EXPECT_TRUE(
+        translationWindow()->findChild<QLabel *>(QStringLiteral("shortenedNotice"))->isHidden());
+    EXPECT_TRUE(
+        translationWindow()->findChild<QLabel *>(QStringLiteral("failureNotice"))->isHidden());
 
     EXPECT_TRUE(waitUntil([&] { return pageSelection().isEmpty(); }, TimeLimitMs));
     EXPECT_TRUE(tab.selectedText().isEmpty());
@@ -201,11 +204,11 @@ TEST_F(TranslationEngineTest, ATranslatedTextShowsAsWrittenNeverAsMarkup) {
     twoTicks();
     ASSERT_TRUE(waitUntil(
         [&] {
-            return frmShow() && !frmShow()->resultView()->busy() &&
-                   frmShow()->resultView()->locationURL().startsWith("data:");
+            return translationWindow() && !translationWindow()->resultView()->busy() &&
+                   translationWindow()->resultView()->locationURL().startsWith("data:");
         },
         TimeLimitMs));
-    auto *engine = static_cast<EngineWebView *>(frmShow()->resultView());
+    auto *engine = static_cast<EngineWebView *>(translationWindow()->resultView());
     QVariant shown;
     bool answered = false;
     engine->engineView()->page()->runJavaScript(
@@ -225,7 +228,7 @@ TEST_F(TranslationEngineTest, TheButtonStateSeenAtTheTicksIsEnoughWithoutAnyClic
     bool down = true;
     translation.translator().setLeftButtonState([&] { return down; });
     translation.translator().tick();
-    EXPECT_EQ(frmShow(), nullptr);
+    EXPECT_EQ(translationWindow(), nullptr);
     down = false;
     translation.translator().tick();
 
@@ -242,7 +245,7 @@ TEST_F(TranslationEngineTest, AClickWithoutASelectionSendsNothingAndShowsNothing
     twoTicks();
     EXPECT_FALSE(translation.translator().selectionPending());
     EXPECT_FALSE(service.waitForRequest(Translate, 1000));
-    EXPECT_EQ(frmShow(), nullptr);
+    EXPECT_EQ(translationWindow(), nullptr);
     EXPECT_TRUE(visibleWindows(QStringLiteral("frmShow")).isEmpty());
     EXPECT_EQ(QGuiApplication::clipboard()->text(), ClipboardMarker);
 }
@@ -253,13 +256,13 @@ TEST_F(TranslationEngineTest, ASecondTranslationIsShownInTheSameWindow) {
     ASSERT_TRUE(dragSelect(QStringLiteral("one"), first));
     twoTicks();
     ASSERT_TRUE(waitUntil([&] { return shownTitle() == expectedTitle(first); }, TimeLimitMs));
-    TranslationWindow *window = frmShow();
+    TranslationWindow *window = translationWindow();
 
     ASSERT_TRUE(dragSelect(QStringLiteral("two"), second));
     twoTicks();
     ASSERT_TRUE(waitUntil([&] { return shownTitle() == expectedTitle(second); }, TimeLimitMs))
         << shownTitle().toStdString();
-    EXPECT_EQ(frmShow(), window);
+    EXPECT_EQ(translationWindow(), window);
     EXPECT_EQ(visibleWindows(QStringLiteral("frmShow")).size(), 1);
     ASSERT_EQ(service.requestCount(Translate), 2);
     EXPECT_EQ(service.requests().constLast().queryValue(QStringLiteral("text")), second);
@@ -307,7 +310,7 @@ TEST_F(TranslationEngineTest, ALongSelectionIsShortenedAndTheWindowSaysSo) {
                             QString::fromLatin1(request.rawTarget);
     EXPECT_LE(address.size(), TranslationRequest::MaxAddressLength);
 
-    auto *notice = frmShow()->findChild<QLabel *>(QStringLiteral("shortenedNotice"));
+    auto *notice = translationWindow()->findChild<QLabel *>(QStringLiteral("shortenedNotice"));
     ASSERT_NE(notice, nullptr);
     EXPECT_TRUE(notice->isVisible());
     EXPECT_EQ(
@@ -320,8 +323,8 @@ TEST_F(TranslationEngineTest, AServiceThatCannotBeReachedIsTold) {
     ASSERT_TRUE(
         dragSelect(QStringLiteral("one"), QStringLiteral("Fish & chips | café über alles")));
     twoTicks();
-    ASSERT_TRUE(waitUntil([&] { return frmShow() != nullptr; }, TimeLimitMs));
-    auto *notice = frmShow()->findChild<QLabel *>(QStringLiteral("failureNotice"));
+    ASSERT_TRUE(waitUntil([&] { return translationWindow() != nullptr; }, TimeLimitMs));
+    auto *notice = translationWindow()->findChild<QLabel *>(QStringLiteral("failureNotice"));
     ASSERT_NE(notice, nullptr);
     EXPECT_TRUE(waitUntil([&] { return notice->isVisible(); }, TimeLimitMs));
     EXPECT_EQ(notice->text(), "The translation service could not be reached.");

@@ -138,7 +138,7 @@ TEST_F(AboutWindowTest, AHelpPageThatCannotBeOpenedIsReported) {
 
 TEST_F(AboutWindowTest, ClicksCarryIndexSevenAndOtherIndexesAreIgnored) {
     AboutWindow window(context());
-    QSignalSpy clicks(&window.cmdBar().presenter(), &CommandBarPresenter::buttonClick);
+    QSignalSpy clicks(&window.commandBar().presenter(), &CommandBarPresenter::buttonClick);
     window.show();
 
     window.buttonClick(5, QStringLiteral("ABOUTHELP"));

@@ -90,7 +90,7 @@ TEST_F(InputDialogTest, FirstUseClosedWithoutAChoiceLeavesZero) {
 
 TEST_F(InputDialogTest, ClicksCarryIndexSixAndOtherIndexesAreIgnored) {
     InputDialog dialog(context());
-    QSignalSpy clicks(&dialog.cmdBar().presenter(), &CommandBarPresenter::buttonClick);
+    QSignalSpy clicks(&dialog.commandBar().presenter(), &CommandBarPresenter::buttonClick);
     dialog.show();
 
     // The same keys from another window's bar are not this dialog's business.

@@ -285,7 +285,7 @@ TEST_F(LanguageEditorTest, WithoutTheEnglishFileTheEditorOpensEmptyAndSaysSo) {
 
 TEST_F(LanguageEditorTest, ClicksCarryIndexFiveAndOtherIndexesAreIgnored) {
     LanguageEditor editor(context());
-    QSignalSpy clicks(&editor.cmdBar().presenter(), &CommandBarPresenter::buttonClick);
+    QSignalSpy clicks(&editor.commandBar().presenter(), &CommandBarPresenter::buttonClick);
     nameWith(editor, QStringLiteral("Klingon"));
     editor.show();
 
