@@ -50,7 +50,13 @@ const D::Handler D::Handlers[] = {
     {A::StyleXp, &D::barStyle},
     {A::FloatingBars, &D::floatingBars},
     {A::Help, &D::help},
-    {A::PageExport, &D::pageExport},
+    {A::SavePicture, &D::pageExport},
+    {A::SaveWebArchive, &D::pageExport},
+    {A::SaveWordLandscape, &D::pageExport},
+    {A::SaveWordPortrait, &D::pageExport},
+    {A::SavePdf, &D::pageExport},
+    {A::SaveWorkbook, &D::pageExport},
+    {A::SaveSlide, &D::pageExport},
     {A::Explorer, &D::explorer},
     {A::SecuritySettings, &D::securitySettings},
     {A::SoundSettings, &D::soundSettings},
@@ -82,6 +88,34 @@ const D::Handler D::Handlers[] = {
 namespace {
 // The program's help page on its web site.
 const char HelpPage[] = "https://quorttrans.example.org/quortspeak/quortspeakhelp.html";
+void openSettings(const DispatchContext &context, Desktop::SettingsPanel panel) {
+    if (context.desktop.openSettings(panel))
+        return;
+    const LanguageFile &language = context.state.language;
+    context.notifier.inform(language.caption(Captions::ProgramName),
+                            language.caption(Captions::NoSettingsTool));
+}
+
+// The export a save command's row asks for.
+PageExportKind exportKindOf(CommandAction action) {
+    switch (action) {
+    case A::SaveWebArchive:
+        return PageExportKind::WebArchive;
+    case A::SaveWordLandscape:
+        return PageExportKind::WordLandscape;
+    case A::SaveWordPortrait:
+        return PageExportKind::WordPortrait;
+    case A::SavePdf:
+        return PageExportKind::Pdf;
+    case A::SaveWorkbook:
+        return PageExportKind::Workbook;
+    case A::SaveSlide:
+        return PageExportKind::Slide;
+    default:
+        return PageExportKind::Picture;
+    }
+}
+
 } // namespace
 
 MainDispatcher::MainDispatcher(const DispatchContext &context)
@@ -252,7 +286,7 @@ void MainDispatcher::help() {
     m_context.desktop.openUrl(QUrl(QLatin1String(HelpPage)));
 }
 void MainDispatcher::pageExport() {
-    m_context.window.exportPage(m_key);
+    m_context.window.exportPage(exportKindOf(m_action));
 }
 
 void MainDispatcher::explorer() {
@@ -266,16 +300,6 @@ void MainDispatcher::explorer() {
                                     QStringLiteral("\n") + text);
     }
 }
-
-namespace {
-void openSettings(const DispatchContext &context, Desktop::SettingsPanel panel) {
-    if (context.desktop.openSettings(panel))
-        return;
-    const LanguageFile &language = context.state.language;
-    context.notifier.inform(language.caption(Captions::ProgramName),
-                            language.caption(Captions::NoSettingsTool));
-}
-} // namespace
 
 void MainDispatcher::securitySettings() {
     openSettings(m_context, Desktop::SettingsPanel::Security);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/pageexportkind.h"
+
 #include <QString>
 
 struct WriteResult;
@@ -21,8 +23,8 @@ public:
     virtual void switchLanguage(const QString &language) = 0;
     // The bars take the style the options name now.
     virtual void applyBarStyle() = 0;
-    // The page to be saved or exported; key says how (SAVE:..., EDIT:PICTURE).
-    virtual void exportPage(const QString &key) = 0;
+    // The page saved or exported as the command asks.
+    virtual void exportPage(PageExportKind kind) = 0;
     virtual void showTranslationIndicator(bool on) = 0;
     // The current tab's page translated in place, or its original back.
     virtual void togglePageTranslation() = 0;

@@ -35,21 +35,14 @@ OfficeExports::OfficeExports(ExportSteps &steps, QObject *parent)
     : QObject(parent)
     , m_steps(steps) {}
 
-bool OfficeExports::handles(const QString &key) {
-    for (const char *office : {"SAVE:WORDH", "SAVE:WORDV", "SAVE:PDF", "SAVE:EXCEL", "SAVE:PPT"})
-        if (key == QLatin1String(office))
-            return true;
-    return false;
-}
-
-void OfficeExports::run(const QString &key) {
+void OfficeExports::run(PageExportKind kind) {
     const ProgramState &state = m_steps.context().state;
-    if (key == QLatin1String("SAVE:EXCEL"))
+    if (kind == PageExportKind::Workbook)
         return withPage(true, true, [this](WebView *view) { workbook(view); });
-    if (key == QLatin1String("SAVE:PPT"))
+    if (kind == PageExportKind::Slide)
         return withPage(false, false, [this](WebView *view) { slide(view); });
-    const bool pdf = key == QLatin1String("SAVE:PDF");
-    const bool landscape = key == QLatin1String("SAVE:WORDH");
+    const bool pdf = kind == PageExportKind::Pdf;
+    const bool landscape = kind == PageExportKind::WordLandscape;
     const QString templatePath = landscape ? state.wordTemplatePath : state.wordTemplateHPath;
     // The template paths are set a moment after start-up; before that only the landscape
     // Word export has a way without a template (a blank landscape document).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/officerunner.h"
+#include "export/pageexportkind.h"
 
 #include <QObject>
 #include <QString>
@@ -10,11 +11,11 @@ class ExportSteps;
 class QTemporaryFile;
 class WebView;
 
-// The exports the office suite writes: "SAVE:WORDH" and "SAVE:WORDV" a Word document on
-// their template, "SAVE:PDF" a PDF with its Word copy beside it, "SAVE:EXCEL" a workbook
-// of the page's tables, "SAVE:PPT" a slide with the page's picture at the end of a
-// presentation. The page's HTML goes to the office as a file, never through the clipboard;
-// the office works on its own thread while the status line says what it does.
+// The exports the office suite writes: a Word document on the landscape or the portrait
+// template, a PDF with its Word copy beside it, a workbook of the page's tables, a slide
+// with the page's picture at the end of a presentation. The page's HTML goes to the office as a
+// file, never through the clipboard; the office works on its own thread while the status line says
+// what it does.
 class OfficeExports : public QObject {
     Q_OBJECT
 
@@ -22,12 +23,11 @@ public:
     explicit OfficeExports(ExportSteps &steps, QObject *parent = nullptr);
 
     void setOffice(OfficeRunner *office) { m_office = office; }
-    static bool handles(const QString &key);
     bool hasOffice() const { return m_office != nullptr; }
     bool isBusy() const { return m_office && m_office->isBusy(); }
 
-    // Runs one of these commands; the export has begun (ExportSteps::begin).
-    void run(const QString &key);
+    // Runs one of the office exports; the export has begun (ExportSteps::begin).
+    void run(PageExportKind kind);
 
 private:
     // The shared beginning: the office is there, the window dims (not for a slide) and the

@@ -32,10 +32,10 @@ void PageExports::setFileChooser(SaveDialog::Chooser chooser) {
     m_steps.context().chooseFile = std::move(chooser);
 }
 
-bool PageExports::run(const QString &key) {
-    const bool picture = key == QLatin1String("EDIT:PICTURE");
-    const bool archive = key == QLatin1String("SAVE:HTML");
-    const bool office = OfficeExports::handles(key) && m_officeExports.hasOffice();
+bool PageExports::run(PageExportKind kind) {
+    const bool picture = kind == PageExportKind::Picture;
+    const bool archive = kind == PageExportKind::WebArchive;
+    const bool office = !picture && !archive && m_officeExports.hasOffice();
     if (!picture && !archive && !office)
         return false;
     if (!m_steps.begin(m_officeExports.isBusy()))
@@ -45,7 +45,7 @@ bool PageExports::run(const QString &key) {
     else if (archive)
         saveArchive();
     else
-        m_officeExports.run(key);
+        m_officeExports.run(kind);
     return true;
 }
 

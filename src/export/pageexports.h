@@ -2,6 +2,7 @@
 
 #include "export/exportsteps.h"
 #include "export/officeexports.h"
+#include "export/pageexportkind.h"
 #include "export/savedialog.h"
 
 #include <QImage>
@@ -11,8 +12,8 @@
 class OfficeRunner;
 class WebView;
 
-// The page commands: "EDIT:PICTURE" writes a numbered picture of the page to Images/,
-// "SAVE:HTML" saves the page as a web archive, and with an office suite the Word, PDF,
+// The page commands: a numbered picture of the page in Images/, the page as a web archive,
+// and with an office suite the Word, PDF,
 // Excel and PowerPoint exports (OfficeExports). They share the steps of every export
 // (ExportSteps): the window dims while it works, a page with nothing to export is told
 // so, the Save dialog offers the page title's name, a file that exists is replaced only
@@ -27,8 +28,9 @@ public:
     explicit PageExports(Context context, QObject *parent = nullptr);
     ~PageExports() override;
 
-    // True when the key is one of these commands (then it ran or was refused).
-    bool run(const QString &key);
+    // True when this export can be made here (then it ran or was refused); the office
+    // exports cannot without an office suite.
+    bool run(PageExportKind kind);
     bool isBusy() const { return m_steps.isBusy(); }
     void setFileChooser(SaveDialog::Chooser chooser);
     // The office suite's thread; without one the office exports are not offered.

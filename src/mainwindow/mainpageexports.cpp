@@ -60,8 +60,8 @@ MainPageExports::MainPageExports(QWidget &window, StatusLine &statusLine,
 
 MainPageExports::~MainPageExports() = default;
 
-bool MainPageExports::run(const QString &key) {
-    return m_exports->run(key);
+bool MainPageExports::run(PageExportKind kind) {
+    return m_exports->run(kind);
 }
 
 void MainPageExports::setOfficeSuite(std::unique_ptr<OfficeSuite> suite) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/pageexportkind.h"
 #include "export/savedialog.h"
 
 #include <memory>
@@ -29,7 +30,7 @@ public:
     ~MainPageExports();
 
     // False when key is not one of these commands.
-    bool run(const QString &key);
+    bool run(PageExportKind kind);
     // Tests answer the Save dialog themselves.
     void setFileChooser(SaveDialog::Chooser chooser);
     // The office suite the Word and PDF exports drive; without one they are not offered.

@@ -228,8 +228,8 @@ void MainWindow::showLinkTable() {
     MainLinkTable::open(*m_windows, *m_linkTable, m_state, *m_tabs, *m_addressBar, this);
 }
 
-void MainWindow::exportPage(const QString &key) {
-    if (!m_pageExports->run(key))
+void MainWindow::exportPage(PageExportKind kind) {
+    if (!m_pageExports->run(kind))
         m_messages.notYetAvailable();
 }
 

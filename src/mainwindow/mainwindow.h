@@ -74,7 +74,7 @@ public:
     void showLanguageEditor() override;
     void showLinkTable() override;
     void applyBarStyle() override;
-    void exportPage(const QString &key) override;
+    void exportPage(PageExportKind kind) override;
     // The status line's indicator of selection translation.
     void showTranslationIndicator(bool on) override;
     void togglePageTranslation() override;

@@ -40,7 +40,7 @@ public:
         calls.append("switchLanguage " + language);
     }
     void applyBarStyle() override { calls.append("barStyle"); }
-    void exportPage(const QString &key) override { calls.append("export " + key); }
+    void exportPage(PageExportKind kind) override { exports.append(kind); }
     void showTranslationIndicator(bool on) override {
         calls.append(on ? "indicator on" : "indicator off");
     }
@@ -50,6 +50,7 @@ public:
     }
 
     QStringList calls;
+    QList<PageExportKind> exports;
 };
 
 // The dispatcher over the parts it drives, each real but small, and a window that records.
@@ -310,9 +311,10 @@ TEST_F(Dispatch, ExportsAndTheLinkTableReachTheirOnePlace) {
                             "SAVE:PPT", "EDIT:PICTURE"})
         click(3, key);
     click(0, "FAVORITE");
-    EXPECT_EQ(window.calls, (QStringList{"export SAVE:HTML", "export SAVE:PDF", "export SAVE:WORDH",
-                                         "export SAVE:WORDV", "export SAVE:EXCEL",
-                                         "export SAVE:PPT", "export EDIT:PICTURE", "linkTable"}));
+    using K = PageExportKind;
+    EXPECT_EQ(window.exports, (QList<K>{K::WebArchive, K::Pdf, K::WordLandscape, K::WordPortrait,
+                                        K::Workbook, K::Slide, K::Picture}));
+    EXPECT_EQ(window.calls, QStringList{"linkTable"});
 }
 
 TEST_F(Dispatch, TabKeysMoveWithinTheFixedRowAsAClickOnTheTabWould) {
