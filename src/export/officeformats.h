@@ -20,7 +20,7 @@ enum class OfficeFormat {
     OdfPresentation,
 };
 
-// The formats' file extensions and the office suite's names for them.
+// The formats' file extensions and their names in logs.
 class OfficeFormats {
 public:
     // The format a user's file name asks for within one kind: its extension, in any letter
@@ -32,10 +32,6 @@ public:
     static OfficeKind kind(OfficeFormat format);
     // In lower case, without the dot: "doc", "xlsx", "odp".
     static QString extension(OfficeFormat format);
-    // The export filter LibreOffice stores the format with ("MS Word 97").
-    static QString filterName(OfficeFormat format);
-    // The filter of a PDF export from a text document.
-    static QString pdfFilterName();
     // For logs and test records, not for the user (whose texts come from the language
     // file): "Word 97", "Excel 2007", "ODF presentation".
     static QString displayName(OfficeFormat format);

@@ -1,5 +1,6 @@
 #include "libreofficesuite.h"
 
+#include "libreofficefilters.h"
 #include "officeprocess.h"
 #include "unoplugin.h"
 #include "unosession.h"
@@ -305,7 +306,7 @@ OfficeResult LibreOfficeSuite::insertHtml(OfficeDocument document, const QString
 OfficeResult LibreOfficeSuite::exportPdf(OfficeDocument document, const QString &path) {
     if (const OfficeResult open = d->checkDocument(document, OfficeKind::Text); !open)
         return open;
-    return d->storeReplacing(document, path, OfficeFormats::pdfFilterName());
+    return d->storeReplacing(document, path, LibreOfficeFilters::pdf());
 }
 
 OfficeValue<OfficeDocument> LibreOfficeSuite::newWorkbookFromHtml(const QString &htmlPath) {
@@ -380,7 +381,7 @@ OfficeResult LibreOfficeSuite::save(OfficeDocument document, const QString &path
     }
     if (const OfficeResult open = d->checkDocument(document, OfficeFormats::kind(format)); !open)
         return open;
-    return d->storeReplacing(document, path, OfficeFormats::filterName(format));
+    return d->storeReplacing(document, path, LibreOfficeFilters::of(format));
 }
 
 OfficeResult LibreOfficeSuite::close(OfficeDocument document) {
