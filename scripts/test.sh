@@ -7,13 +7,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 folder=build
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORTTRANS_BUILD_TESTS=ON -DQUORTTRANS_SANITIZE=OFF)
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORTTRANS_BUILD_TESTS=ON -DQUORTTRANS_SANITIZE=OFF
+         -DQUORTTRANS_WERROR=ON)
 ctest_args=()
 for arg in "$@"; do
   case "$arg" in
     --sanitize)
       folder=build-asan
-      options=(-DCMAKE_BUILD_TYPE=Debug -DQUORTTRANS_BUILD_TESTS=ON -DQUORTTRANS_SANITIZE=ON)
+      options=(-DCMAKE_BUILD_TYPE=Debug -DQUORTTRANS_BUILD_TESTS=ON -DQUORTTRANS_SANITIZE=ON
+               -DQUORTTRANS_WERROR=ON)
       ;;
     *) ctest_args+=("$arg") ;;
   esac

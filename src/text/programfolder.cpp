@@ -1,6 +1,5 @@
 #include "programfolder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -49,10 +48,6 @@ ProgramFolder::ProgramFolder(QString root)
 ProgramFolder::ProgramFolder(QString root, QString shippedRoot)
     : m_root(QDir::cleanPath(std::move(root)))
     , m_shippedRoot(QDir::cleanPath(std::move(shippedRoot))) {}
-
-ProgramFolder ProgramFolder::ofExecutable() {
-    return ProgramFolder(QCoreApplication::applicationDirPath());
-}
 
 QString ProgramFolder::path(const QString &relative) const {
     const QString own = below(m_root, relative);

@@ -12,9 +12,6 @@ public:
     // below shippedRoot, read where the user has none of the same name.
     ProgramFolder(QString root, QString shippedRoot);
 
-    // The folder of the running executable.
-    static ProgramFolder ofExecutable();
-
     const QString &root() const { return m_root; }
     // Where the shipped files are: root itself when the program runs from its own folder.
     const QString &shippedRoot() const { return m_shippedRoot.isEmpty() ? m_root : m_shippedRoot; }

@@ -58,7 +58,8 @@ QString LanguageDetector::detectNow(const QString &text, const QString &langAttr
         percent3[0] < MinPercent)
         return {};
     // Chinese comes as "zh" or "zh-Hant"; the script is not the language.
-    const QString code = QString::fromLatin1(CLD2::LanguageCode(language)).section('-', 0, 0);
+    const QString code =
+        QString::fromLatin1(CLD2::LanguageCode(language)).section(QLatin1Char('-'), 0, 0);
     return code == QLatin1String("un") ? QString() : code;
 }
 

@@ -119,13 +119,18 @@ TEST_F(OfficeExportsOnRealPages, AwkwardPagesEndInAGoodFileOrAClearMessage) {
     for (int i = 0; big.size() < 5 * 1024 * 1024; ++i)
         big += line.arg(i);
     open("/big", big);
-    // About 30 s on a quiet machine; on a busy one it may pass the export's 60 s limit,
-    // and then being stopped and told is the right end too.
+    // About 30 s on a quiet machine; on a busy one it may pass the export's 60 s limit, and
+    // LibreOffice's HTML import has lost its bridge on it now and then. Being stopped or told
+    // of the office's failure, with no file left, is then the right end too.
     const QString bigTold = exportTo("SAVE:WORDH", out.filePath("big.doc"));
-    if (bigTold.contains("was stopped"))
-        EXPECT_FALSE(QFileInfo::exists(out.filePath("big.doc")));
-    else
+    if (bigTold.contains("was saved")) {
         expectWritten(bigTold, out.filePath("big.doc"));
+    } else {
+        EXPECT_TRUE(bigTold.contains("was stopped") ||
+                    bigTold.contains("The office suite could not finish the export"))
+            << bigTold.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(out.filePath("big.doc")));
+    }
 
     // Only the chosen files are left: no temporary or half-written file.
     QStringList left = QDir(out.path()).entryList(QDir::Files | QDir::Hidden);

@@ -1,11 +1,28 @@
 // The rules of a new language file, without the window.
+#include "core/languagefile.h"
+#include "filehelpers.h"
+#include "programfolderfixture.h"
+#include "recordingnotifier.h"
 #include "settings/newlanguagefile.h"
-#include "windowstestsupport.h"
+#include "text/programfolder.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
-class NewLanguageFileTest : public WindowsTest {
+// A program folder of its own with the shipped language files, English loaded.
+class NewLanguageFileTest : public ::testing::Test {
 protected:
+    NewLanguageFileTest() { loadLanguage(QStringLiteral("English")); }
+    void loadLanguage(const QString &name) { language.load(LanguageFile::pathFor(folder, name)); }
+    QString languagesFile(const QString &name) const {
+        return programFolder.filePath(QStringLiteral("languages/") + name);
+    }
+
+    TemporaryProgramFolder programFolder;
+    ProgramFolder folder{programFolder.path()};
+    LanguageFile language;
+    RecordingNotifier notifier;
     NewLanguageFile file{folder, language, notifier};
 };
 
