@@ -14,7 +14,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -108,34 +107,6 @@ protected:
     WebViewEventLog log{&view};
 };
 
-TEST_F(EngineWebViewTest, ALoadIsReportedFromItsStartToItsEnd) {
-    EXPECT_EQ(view.readyState(), "uninitialized");
-    EXPECT_FALSE(view.busy());
-    server.setHtml(QStringLiteral("/first"), page(QStringLiteral("First page"), "<p>Hello</p>"));
-    ASSERT_TRUE(load(QStringLiteral("/first")));
-
-    const QString url = address(QStringLiteral("/first"));
-    const QStringList lines = log.lines();
-    ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ(lines.first(), "before " + url);
-    EXPECT_EQ(lines.last(), "complete " + url);
-    EXPECT_EQ(log.values(QStringLiteral("before")).count(), 1);
-    // Nothing was hovered, so the status line is left to the load events.
-    EXPECT_TRUE(log.values(QStringLiteral("status")).isEmpty());
-    EXPECT_TRUE(log.values(QStringLiteral("title")).contains("First page"))
-        << lines.join('\n').toStdString();
-    const QStringList progress = log.values(QStringLiteral("progress"));
-    ASSERT_FALSE(progress.isEmpty());
-    EXPECT_EQ(progress.last(), "100/100");
-    for (const QString &step : progress)
-        EXPECT_TRUE(step.endsWith("/100")) << step.toStdString();
-
-    EXPECT_FALSE(view.busy());
-    EXPECT_EQ(view.readyState(), "complete");
-    EXPECT_EQ(view.locationURL(), url);
-    EXPECT_EQ(view.locationName(), "First page");
-}
-
 TEST_F(EngineWebViewTest, ARedirectCompletesWithTheAddressRedirectedTo) {
     server.setRedirect(QStringLiteral("/old"), QStringLiteral("/new"));
     server.setHtml(QStringLiteral("/new"), page(QStringLiteral("New home"), "moved here"));
@@ -164,18 +135,6 @@ TEST_F(EngineWebViewTest, ASlowPageIsBusyUntilItHasLoaded) {
     EXPECT_FALSE(view.busy());
     EXPECT_EQ(view.readyState(), "complete");
     EXPECT_EQ(view.locationName(), "Slow");
-}
-
-TEST_F(EngineWebViewTest, AFailedLoadStillCompletes) {
-    QTcpServer closed;
-    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
-    const QString url = QStringLiteral("http://127.0.0.1:%1/nothing").arg(closed.serverPort());
-    closed.close();
-
-    ASSERT_TRUE(completes([&] { view.navigate(url); }));
-    EXPECT_EQ(log.values(QStringLiteral("complete")), QStringList{url});
-    EXPECT_FALSE(view.busy());
-    EXPECT_EQ(view.readyState(), "complete");
 }
 
 TEST_F(EngineWebViewTest, AFramesNavigationIsReportedToo) {
@@ -333,45 +292,6 @@ TEST_F(EngineWebViewTest, PropertiesShowWhatThePageIs) {
     dialog->reject();
 }
 
-TEST_F(EngineWebViewTest, ThePageSourceIsItsMarkup) {
-    const QString markup = page(QStringLiteral("Source"), QStringLiteral("<p>one &amp; two</p>"));
-    server.setHtml(QStringLiteral("/source"), markup);
-    ASSERT_TRUE(load(QStringLiteral("/source")));
-
-    QString source;
-    bool done = false;
-    view.requestPageSource([&](const QString &text) {
-        source = text;
-        done = true;
-    });
-    ASSERT_TRUE(waitUntil([&] { return done; }));
-    EXPECT_EQ(source, markup);
-}
-
-TEST_F(EngineWebViewTest, AViewClosedWhileThePageAnswersCallsNobodyBack) {
-    server.setHtml(QStringLiteral("/short"), page(QStringLiteral("Short"), "brief"));
-    auto *other = new EngineWebView;
-    other->show();
-    QSignalSpy complete(other, &WebView::documentComplete);
-    other->navigate(address(QStringLiteral("/short")));
-    ASSERT_TRUE(complete.wait(LoadTimeLimitMs));
-
-    int answers = 0;
-    QTemporaryDir folder;
-    other->requestPageSource([&](const QString &) { ++answers; });
-    other->runPageCommand(WebView::PageCommand::Properties);
-    other->requestHtmlWithInlineImages([&](const QString &) { ++answers; });
-    other->requestHasContent([&](bool) { ++answers; });
-    other->saveArchive(folder.filePath(QStringLiteral("short.mhtml")),
-                       [&](bool, const QString &) { ++answers; });
-    other->printToPdf(folder.filePath(QStringLiteral("short.pdf")), [&](bool) { ++answers; });
-    delete other;
-    // A page that still answered now would find nobody to answer to.
-    ASSERT_TRUE(load(QStringLiteral("/short")));
-    EXPECT_EQ(answers, 0);
-    EXPECT_EQ(view.findChild<QDialog *>(), nullptr);
-}
-
 TEST_F(EngineWebViewTest, NavigationStepsMoveThroughTheHistory) {
     server.setHtml(QStringLiteral("/a"), page(QStringLiteral("A"), "a"));
     server.setHtml(QStringLiteral("/b"), page(QStringLiteral("B"), "b"));
@@ -484,28 +404,3 @@ TEST_F(EngineWebViewTest, PrintingUsesThePageSetupChosenBefore) {
 }
 
 } // namespace
-
-TEST(EngineWebViewUnopened, AViewThatShowedNothingYetAnswersCalmly) {
-    EngineWebView view;
-    view.setSilent(true);
-    view.goBack();
-    view.goForward();
-    view.refresh();
-    view.stop();
-    EXPECT_FALSE(view.busy());
-    EXPECT_EQ(view.readyState(), "uninitialized");
-    EXPECT_EQ(view.locationURL(), "");
-    EXPECT_EQ(view.selectedText(), "");
-    int matches = -1;
-    QString source = QStringLiteral("unset");
-    view.findText(QStringLiteral("x"), false, [&matches](int n) { matches = n; });
-    view.requestPageSource([&source](const QString &text) { source = text; });
-    QString html = QStringLiteral("unset");
-    view.requestHtmlWithInlineImages([&html](const QString &text) { html = text; });
-    int hasContent = -1;
-    view.requestHasContent([&hasContent](bool answer) { hasContent = answer; });
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return matches == 0 && source.isEmpty() && html.isEmpty() && hasContent == 0; },
-        3000));
-    EXPECT_EQ(view.title(), "");
-}

@@ -25,8 +25,7 @@ TEST(WebAttend, GivesUpAtItsLimit) {
 }
 
 TEST(WebAttend, AnIdleViewThatIsNotCompleteKeepsItWaiting) {
-    FakeWebView view;
-    view.setReadyState("uninitialized"); // an empty tab never completes
+    FakeWebView view; // as an empty tab, which never completes
     EXPECT_EQ(WebAttend([&view] { return &view; }).wait(700), WebAttend::Result::TimedOut);
 }
 

@@ -1,10 +1,10 @@
 #include "browser/enginewebview.h"
+#include "filehelpers.h"
 #include "support/httpserver.h"
 #include "waituntil.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -55,11 +55,6 @@ QString decodedArchive(const QByteArray &archive) {
         out.append(text[i]);
     }
     return QString::fromUtf8(out);
-}
-
-QByteArray fileBytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 class WebViewExportTest : public ::testing::Test {
@@ -142,24 +137,6 @@ TEST_F(WebViewExportTest, TheArchiveHoldsThePageWithItsImage) {
     EXPECT_TRUE(text.contains(QStringLiteral("Fish &amp; chips at the Brücke")));
 }
 
-TEST_F(WebViewExportTest, AnArchiveThatCannotBeWrittenFailsWithAReason) {
-    const QString nothingShown = folder.filePath(QStringLiteral("empty.mhtml"));
-    const auto [emptyOk, emptyError] = save(nothingShown);
-    EXPECT_FALSE(emptyOk);
-    EXPECT_FALSE(emptyError.isEmpty());
-    EXPECT_FALSE(QFile::exists(nothingShown));
-
-    ASSERT_TRUE(load(QStringLiteral("/notes")));
-    // A folder that is a file cannot hold one, whoever runs the test (root included).
-    const QString notAFolder = folder.filePath(QStringLiteral("plain"));
-    QFile plain(notAFolder);
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.close();
-    const auto [ok, error] = save(notAFolder + QStringLiteral("/notes.mhtml"));
-    EXPECT_FALSE(ok);
-    EXPECT_TRUE(error.contains(QStringLiteral("notes.mhtml"))) << error.toStdString();
-}
-
 TEST_F(WebViewExportTest, ThePictureShowsWhatTheViewShows) {
     // Before any page the view is an empty white area.
     const QImage empty = view.picture();
@@ -210,11 +187,7 @@ TEST_F(WebViewExportTest, TheOfficeMarkupHasItsImagesInline) {
     EXPECT_EQ(image.pixelColor(20, 15), QColor(200, 30, 30));
 }
 
-TEST_F(WebViewExportTest, APageHasContentWhenItShowsSomething) {
-    ASSERT_TRUE(load(QStringLiteral("/notes")));
-    EXPECT_TRUE(answer<bool>([&](auto done) { view.requestHasContent(done); }));
-    EXPECT_EQ(view.title(), "Harbour notes");
-
+TEST_F(WebViewExportTest, APageOfBlanksAndHiddenTextHasNoContent) {
     server.setHtml(QStringLiteral("/blank"),
                    QStringLiteral("<html><body> <p>\n</p><p style='display:none'>hidden</p>"
                                   "</body></html>"));

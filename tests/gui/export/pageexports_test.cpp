@@ -82,7 +82,8 @@ TEST_F(PageExportsTest, PicturesAreNumberedOnAcrossRunsAndNeverOverwrite) {
 
 TEST_F(PageExportsTest, TheWebArchiveGoesWhereTheUserSaysAndOnlyAWrittenFileIsNamed) {
     auto w = start();
-    view(*w)->setTitle(QStringLiteral("Über uns – Kontakt (2)"));
+    view(*w)->simulateLoad(QStringLiteral("http://127.0.0.1/kontakt"),
+                           QStringLiteral("Über uns – Kontakt (2)"));
     const QString path = folder.filePath("saved/page.mht");
     QDir().mkpath(folder.filePath("saved"));
 

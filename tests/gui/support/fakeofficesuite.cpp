@@ -1,8 +1,11 @@
 #include "fakeofficesuite.h"
 
+#include "filehelpers.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -20,6 +23,38 @@ bool isReadableFile(const QString &path) {
 
 QString cannotRead(const QString &path) {
     return QStringLiteral("Cannot read %1: no such file.").arg(path);
+}
+
+// What the office takes in of a page: each text between tags on a line of its own, its
+// entities read, and a line for each picture. The head shows nothing.
+QStringList pageLines(const QString &htmlPath) {
+    QString html = QString::fromUtf8(fileBytes(htmlPath));
+    html.remove(QRegularExpression(QStringLiteral("<head>.*</head>"),
+                                   QRegularExpression::DotMatchesEverythingOption));
+    QStringList lines;
+    auto pieces = QRegularExpression(QStringLiteral("<[^>]*>|[^<]+")).globalMatch(html);
+    while (pieces.hasNext()) {
+        const QString piece = pieces.next().captured();
+        if (piece.startsWith(QLatin1String("<img"), Qt::CaseInsensitive))
+            lines.append(QStringLiteral("image"));
+        if (piece.startsWith(QLatin1Char('<')))
+            continue;
+        QString text = piece.simplified();
+        text.replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
+        if (!text.isEmpty())
+            lines.append(QStringLiteral("text: ") + text);
+    }
+    return lines;
+}
+
+// The lines a placeholder this fake wrote holds after its first; none for any other file.
+QStringList placeholderLines(const QString &path) {
+    QStringList lines = QString::fromUtf8(fileBytes(path)).split(QLatin1Char('\n'));
+    if (!lines.first().startsWith(QLatin1String("fake ")))
+        return {};
+    lines.removeFirst();
+    lines.removeAll(QString());
+    return lines;
 }
 
 } // namespace
@@ -44,9 +79,9 @@ OfficeValue<OfficeDocument> FakeOfficeSuite::newTextDocument(const QString &temp
         error = cannotRead(templatePath);
     if (!error.isEmpty())
         return OfficeValue<OfficeDocument>::failure(error);
-    const QString origin =
-        blank ? QStringLiteral("blank: landscape") : QStringLiteral("template: ") + templatePath;
-    return OfficeValue<OfficeDocument>::success(add({OfficeKind::Text, {origin}}));
+    const QStringList content =
+        blank ? QStringList(QStringLiteral("page: landscape")) : placeholderLines(templatePath);
+    return OfficeValue<OfficeDocument>::success(add({OfficeKind::Text, content}));
 }
 
 OfficeResult FakeOfficeSuite::insertHtml(OfficeDocument document, const QString &htmlPath) {
@@ -61,7 +96,7 @@ OfficeResult FakeOfficeSuite::insertHtml(OfficeDocument document, const QString 
         error = cannotRead(htmlPath);
     if (!error.isEmpty())
         return OfficeResult::failure(error);
-    open->content.append(QStringLiteral("html: ") + htmlPath);
+    open->content.append(pageLines(htmlPath));
     return OfficeResult::success();
 }
 
@@ -85,8 +120,13 @@ OfficeValue<OfficeDocument> FakeOfficeSuite::newWorkbookFromHtml(const QString &
         error = cannotRead(htmlPath);
     if (!error.isEmpty())
         return OfficeValue<OfficeDocument>::failure(error);
+    // The page's texts as the cells of a sheet, in front of the empty one a workbook starts with.
+    const QRegularExpression text(QStringLiteral("^text: "));
+    QStringList cells = pageLines(htmlPath).filter(text);
+    cells.replaceInStrings(text, QString());
+    const QString sheet = QStringLiteral("sheet: ") + cells.join(QLatin1Char('|'));
     return OfficeValue<OfficeDocument>::success(
-        add({OfficeKind::Sheet, {QStringLiteral("tables of: ") + htmlPath}}));
+        add({OfficeKind::Sheet, {sheet, QStringLiteral("sheet:")}}));
 }
 
 OfficeValue<OfficeDocument> FakeOfficeSuite::openPresentation(const QString &path) {

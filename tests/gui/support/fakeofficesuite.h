@@ -7,10 +7,13 @@
 #include <QStringList>
 
 // An office suite for tests. It records every call in order, can be told to fail any call,
-// and behaves like the real one where a caller could tell: files it is given must exist,
-// handles must be open, a save's format must fit the document, and a successful save or
-// export writes a small text file at its path naming the format and what went in. A
-// failed call writes nothing. Safe to call from a worker thread while a test waits.
+// and behaves like the real one where a caller could tell (officesuitecontract_test holds
+// both to the same cases): files it is given must exist, handles must be open, a save's
+// format must fit the document, and a successful save or export writes a text file at its
+// path, "fake <format>" and then a line for each thing the document holds: "page: landscape"
+// (blank), a template's lines (one this fake wrote), "text: <text>" and "image" (a page),
+// "sheet: <cell>|<cell>" (a sheet), "picture: <image path>" (a slide). A failed call writes
+// nothing. Safe to call from a worker thread while a test waits.
 class FakeOfficeSuite : public OfficeSuite {
 public:
     bool isAvailable() const override;

@@ -62,11 +62,12 @@ void FakeWebView::setLocation(const QString &url, const QString &name) {
 }
 
 void FakeWebView::simulateLoad(const QString &address, const QString &title) {
+    Q_EMIT navigationStarting(address);
     m_busy = true;
     m_readyState = QStringLiteral("loading");
-    Q_EMIT navigationStarting(address);
     Q_EMIT progressChange(50, 100);
     Q_EMIT progressChange(100, 100);
+    m_title = title;
     Q_EMIT titleChange(title);
     setLocation(address, title);
     m_busy = false;
@@ -139,8 +140,9 @@ void FakeWebView::saveArchive(const QString &path,
                               std::function<void(bool ok, const QString &error)> done) {
     record(QStringLiteral("saveArchive ") + path);
     later([this, path, done] {
-        bool ok = m_archiveOk;
-        QString error = m_archiveError;
+        bool ok = m_archiveOk && !m_locationUrl.isEmpty();
+        QString error =
+            m_locationUrl.isEmpty() ? QStringLiteral("No page is shown.") : m_archiveError;
         if (ok && !writeFile(path, "MIME-Version: 1.0\r\nContent-Type: multipart/related\r\n")) {
             ok = false;
             error = QStringLiteral("The file %1 cannot be written.").arg(path);
@@ -153,7 +155,7 @@ void FakeWebView::saveArchive(const QString &path,
 void FakeWebView::printToPdf(const QString &path, std::function<void(bool ok)> done) {
     record(QStringLiteral("printToPdf ") + path);
     later([this, path, done] {
-        const bool ok = m_pdfOk && writeFile(path, "%PDF-1.4\n%%EOF\n");
+        const bool ok = m_pdfOk && !m_locationUrl.isEmpty() && writeFile(path, "%PDF-1.4\n%%EOF\n");
         if (done)
             done(ok);
     });

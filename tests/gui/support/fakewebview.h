@@ -8,7 +8,8 @@
 
 // A web view for tests: it records every call and answers the properties the test has set;
 // events are sent when the test says so, in the order it says. The signals are public, so a
-// test may also emit any single event itself.
+// test may also emit any single event itself. webviewcontract_test holds it and the engine's
+// view to the same cases: until a load, it shows nothing ("uninitialized", no address).
 class FakeWebView : public WebView {
     Q_OBJECT
 
@@ -36,7 +37,8 @@ public:
 
     QString title() const override { return m_title; }
     QImage picture() const override { return m_picture; }
-    // On success the file is written, with a few bytes that stand for the archive or PDF.
+    // On success the file is written, with a few bytes that stand for the archive or PDF;
+    // with no page shown (no location), nothing is written and both fail.
     void saveArchive(const QString &path,
                      std::function<void(bool ok, const QString &error)> done) override;
     void printToPdf(const QString &path, std::function<void(bool ok)> done) override;
@@ -79,9 +81,9 @@ public:
         m_isolatedAnswer = std::move(answer);
     }
 
-    // A whole page load as the real view reports it: busy and "loading", navigationStarting,
-    // progress 50 and 100 of 100, titleChange, then location, not busy, "complete" and
-    // documentComplete.
+    // A whole page load as the real view reports it: navigationStarting, busy and "loading",
+    // progress 50 and 100 of 100, title and titleChange, then location, not busy, "complete"
+    // and documentComplete.
     void simulateLoad(const QString &address, const QString &title);
     // The page asks to close its window; returns what the handlers answered in cancel.
     bool simulateWindowClosing(bool isChildWindow = false);
@@ -99,7 +101,7 @@ private:
     bool m_busy = false;
     double m_zoom = 1.0;
     bool m_silent = false;
-    QString m_readyState = QStringLiteral("complete");
+    QString m_readyState = QStringLiteral("uninitialized");
     QString m_locationUrl;
     QString m_locationName;
     QString m_selectedText;
