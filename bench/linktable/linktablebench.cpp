@@ -16,7 +16,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -161,7 +161,7 @@ void searchBench() {
     fillLinks(run.programFolder.path());
     auto window = run.open();
     QLineEdit *field = window->search()->field();
-    QListWidget *hits = window->search()->hits();
+    QListView *hits = window->search()->hits();
     PaintSeen seen;
     hits->viewport()->installEventFilter(&seen);
     Heartbeat heartbeat;
