@@ -7,7 +7,7 @@
 namespace {
 
 // Enough for every row of many searches; beyond it the texts are laid out afresh.
-constexpr int KeptTexts = 4000;
+constexpr int KeptTexts = 2000;
 
 } // namespace
 
@@ -21,9 +21,8 @@ const QStaticText &LinkHitDelegate::laidOut(const QString &text, const QFont &fo
     auto kept = m_texts.find(key);
     if (kept == m_texts.end()) {
         QStaticText laid(QFontMetrics(font).elidedText(text, Qt::ElideRight, width));
+        // Laid out at its first drawing, for the painter's own scale (a HiDPI screen).
         laid.setTextFormat(Qt::PlainText);
-        laid.setPerformanceHint(QStaticText::AggressiveCaching);
-        laid.prepare(QTransform(), font);
         kept = m_texts.insert(key, laid);
     }
     return *kept;
@@ -55,7 +54,7 @@ void LinkHitDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     painter->save();
     painter->setFont(opt.font);
     painter->setPen(opt.palette.color(group, role));
-    const qreal top = area.top() + (area.height() - laid.size().height()) / 2;
-    painter->drawStaticText(QPointF(area.left(), top), laid);
+    const int top = area.top() + (area.height() - opt.fontMetrics.height()) / 2;
+    painter->drawStaticText(QPoint(area.left(), top), laid);
     painter->restore();
 }
