@@ -2,11 +2,13 @@
 
 #include "core/captions.h"
 #include "core/languagefile.h"
+#include "linktable/linkhitdelegate.h"
+#include "linktable/linkhitsmodel.h"
 #include "linktable/linktable.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QShortcut>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -19,15 +21,23 @@ LinkSearchBox::LinkSearchBox(const LanguageFile &language, const LinkTable &tabl
     m_field->setPlaceholderText(language.caption(Captions::SearchLinks));
     m_field->setClearButtonEnabled(true);
     m_field->installEventFilter(this);
-    m_hits = new QListWidget(window);
+    // A view over a model: a keystroke replaces the rows at once instead of making an item
+    // per link found.
+    m_found = new LinkHitsModel(this);
+    m_hits = new QListView(window);
+    m_hits->setModel(m_found);
+    m_hits->setItemDelegate(new LinkHitDelegate(m_hits));
     m_hits->setObjectName(QStringLiteral("LinksFound"));
     m_hits->setAccessibleName(language.caption(Captions::LinksFound));
     m_hits->setUniformItemSizes(true);
+    // As the grid under it: a scroll bar coming and going with the number of links found
+    // made the list lay itself out and paint twice.
+    m_hits->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_hits->installEventFilter(this);
     m_hits->hide();
     connect(m_field, &QLineEdit::textChanged, this, &LinkSearchBox::search);
     connect(m_field, &QLineEdit::returnPressed, this, &LinkSearchBox::openFirst);
-    connect(m_hits, &QListWidget::itemActivated, this, &LinkSearchBox::open);
+    connect(m_hits, &QListView::activated, this, &LinkSearchBox::open);
     auto *find = new QShortcut(QKeySequence::Find, window);
     connect(find, &QShortcut::activated, m_field, [this] {
         m_field->setFocus(Qt::ShortcutFocusReason);
@@ -69,33 +79,28 @@ void LinkSearchBox::built() {
 }
 
 void LinkSearchBox::search(const QString &text) {
-    m_hits->clear();
     if (text.trimmed().isEmpty()) {
+        m_found->clear();
         m_hits->hide();
         return;
     }
-    if (!m_search.isBuilt())
-        return;                       // shown once the index is ready
-    m_hits->setUpdatesEnabled(false); // one paint for the whole list
-    for (const LinkSearch::Hit &hit : m_search.find(text, MaxHits)) {
-        auto *item = new QListWidgetItem(hit.name + QStringLiteral("  —  ") + hit.groupTitle);
-        item->setData(Qt::UserRole, hit.address);
-        item->setToolTip(hit.shownAddress);
-        m_hits->addItem(item);
+    if (!m_search.isBuilt()) {
+        m_found->clear();
+        return; // shown once the index is ready
     }
-    m_hits->setUpdatesEnabled(true);
+    m_found->setHits(m_search.find(text, MaxHits));
     m_hits->show();
     m_hits->raise();
 }
 
 void LinkSearchBox::openFirst() {
-    if (m_hits->isVisible() && m_hits->count() > 0)
-        open(m_hits->item(0));
+    if (m_hits->isVisible() && m_found->rowCount() > 0)
+        open(m_found->index(0));
 }
 
-void LinkSearchBox::open(const QListWidgetItem *item) {
-    if (item)
-        Q_EMIT linkChosen(item->data(Qt::UserRole).toString());
+void LinkSearchBox::open(const QModelIndex &index) {
+    if (index.isValid())
+        Q_EMIT linkChosen(index.data(LinkHitsModel::AddressRole).toString());
 }
 
 bool LinkSearchBox::eventFilter(QObject *watched, QEvent *event) {

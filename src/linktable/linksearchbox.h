@@ -6,10 +6,11 @@
 #include <QObject>
 
 class LanguageFile;
+class LinkHitsModel;
 class LinkTable;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
+class QModelIndex;
 class QWidget;
 
 // The link table window's search: a field over the window and, while it holds text, the
@@ -27,7 +28,7 @@ public:
     ~LinkSearchBox() override;
 
     QLineEdit *field() const { return m_field; }
-    QListWidget *hits() const { return m_hits; }
+    QListView *hits() const { return m_hits; }
     // The links changed: the index is built again.
     void invalidate();
     bool isReady() const { return m_search.isBuilt(); }
@@ -45,12 +46,13 @@ private:
     void build();
     void built();
     void openFirst();
-    void open(const QListWidgetItem *item);
+    void open(const QModelIndex &index);
 
     const LinkTable &m_table;
     LinkSearch m_search;
     QLineEdit *m_field = nullptr;
-    QListWidget *m_hits = nullptr;
+    QListView *m_hits = nullptr;
+    LinkHitsModel *m_found = nullptr;
     QFutureWatcher<LinkSearch> m_building;
     bool m_stale = false; // the links changed while the index was being built
 };

@@ -18,7 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QShowEvent>
 #include <QTableView>
 #include <QToolBar>

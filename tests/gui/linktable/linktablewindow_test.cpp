@@ -1,6 +1,7 @@
 #include "core/captions.h"
 #include "desktop/systemdesktop.h"
 #include "filehelpers.h"
+#include "linktable/bookmarktransfer.h"
 #include "linktable/groupstrip.h"
 #include "linktable/linkeditor.h"
 #include "linktable/linksearchbox.h"
@@ -11,7 +12,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <memory>
@@ -33,6 +34,14 @@ protected:
     }
     static QString cell(const LinkTableWindow &window, int row, int column) {
         return window.gridList()->model()->index(row, column).data().toString();
+    }
+    // The rows of the list of links found, as shown.
+    static QStringList hitRows(const LinkTableWindow &window) {
+        QStringList rows;
+        const QAbstractItemModel *found = window.search()->hits()->model();
+        for (int row = 0; row < found->rowCount(); ++row)
+            rows.append(found->index(row, 0).data().toString());
+        return rows;
     }
     static QPoint cellCentre(const LinkTableWindow &window, int row, int column) {
         QTableView *grid = window.gridList();
@@ -263,12 +272,12 @@ TEST_F(LinkTableWindowTest, SearchFindsALinkOfAnotherGroupIgnoringAccentsAndEnte
     QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_TRUE(field->hasFocus());
     QTest::keyClicks(field, QStringLiteral("cafe"));
-    QListWidget *hits = window->search()->hits();
+    QListView *hits = window->search()->hits();
     EXPECT_TRUE(waitUntil([&] { return hits->isVisible(); }));
-    ASSERT_EQ(hits->count(), 1);
-    EXPECT_TRUE(hits->item(0)->text().contains(QStringLiteral("Café Bleu")));
-    EXPECT_TRUE(hits->item(0)->text().contains(QLatin1String("Food")));
-    EXPECT_FALSE(hits->item(0)->text().contains(QLatin1String("pin")));
+    ASSERT_EQ(hitRows(*window).size(), 1);
+    EXPECT_TRUE(hitRows(*window)[0].contains(QStringLiteral("Café Bleu")));
+    EXPECT_TRUE(hitRows(*window)[0].contains(QLatin1String("Food")));
+    EXPECT_FALSE(hitRows(*window)[0].contains(QLatin1String("pin")));
 
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_FALSE(window->isVisible());
@@ -281,10 +290,72 @@ TEST_F(LinkTableWindowTest, EscClearsTheSearchAndLeavesTheWindowOpen) {
     auto window = open();
     QLineEdit *field = window->search()->field();
     QTest::keyClicks(field, QStringLiteral("TEA"));
-    EXPECT_TRUE(waitUntil([&] { return window->search()->hits()->count() == 1; }));
+    EXPECT_TRUE(waitUntil([&] { return hitRows(*window).size() == 1; }));
     QTest::keyClick(field, Qt::Key_Escape);
     EXPECT_TRUE(field->text().isEmpty());
     EXPECT_FALSE(window->search()->hits()->isVisible());
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->chosenLink().isEmpty());
+}
+
+TEST_F(LinkTableWindowTest, ImportedBookmarksShowInTheGroupsAndTheExportLeavesPrivateTextsOut) {
+    table.titles().setTitle(6, QStringLiteral("Travel"));
+    putGroup(5, "Porto;-;https://porto.example/;-;;-;door code 1234;-;porto/;-;2025-06-30\r\n", 1);
+    ASSERT_TRUE(table.titles().save().ok);
+    const QString bookmarks = programFolder.filePath(QStringLiteral("bookmarks.html"));
+    putFile(bookmarks, "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bookmarks</TITLE>\n<DL><p>\n"
+                       "<DT><A HREF=\"https://news.example/\">Morning news</A>\n"
+                       "<DT><H3>Travel</H3>\n<DL><p>\n"
+                       "<DT><A HREF=\"https://porto.example/\">Porto again</A>\n"
+                       "<DT><A HREF=\"https://lisboa.example/?a=1&amp;b=2\">Lisboa &#x2013; "
+                       "Caf\xc3\xa9</A>\n<DD>Past\xc3\xa9is de nata\n</DL><p>\n"
+                       "<DT><H3>Recipes</H3>\n<DL><p>\n"
+                       "<DT><A HREF=\"https://bread.example/\">Sourdough</A>\n"
+                       "<DT><A HREF=\"javascript:alert(1)\">Bookmarklet</A>\n</DL><p>\n</DL><p>\n");
+    const QString exported = programFolder.filePath(QStringLiteral("exported.html"));
+    auto window = open();
+    QStringList asked; // the chooser's titles, as the user would read them
+    window->bookmarkTransfer()->setFileChooser(
+        [&](QWidget *, const QString &title, const QString &, bool forWriting) {
+            asked.append(title);
+            return forWriting ? exported : bookmarks;
+        });
+
+    clickBar(window->toolBar(0), "IMPORTBM");
+    ASSERT_TRUE(waitUntil([&] { return !notifier.messages.isEmpty(); }));
+    EXPECT_EQ(notifier.messages[0],
+              "QuortTrans: 3 links imported into 3 groups; 1 already there; 0 did not fit\n"
+              "1 links were skipped: the link table holds web addresses only.");
+    EXPECT_TRUE(window->isEnabled());
+    // A link outside any folder goes into a group named for it, a folder into the group of
+    // its name or the first free one.
+    EXPECT_EQ(window->tabF(0)->accessibleTabName(0), "Imported");
+    EXPECT_EQ(window->tabF(0)->accessibleTabName(1), "Recipes");
+    EXPECT_EQ(window->tabF(0)->accessibleTabName(5), "Travel");
+    EXPECT_EQ(cell(*window, 0, LinkTableModel::NameColumn), "Morning news");
+    clickTab(window->tabF(0), 5);
+    EXPECT_EQ(cell(*window, 0, LinkTableModel::NameColumn), "Lisboa – Café");
+    EXPECT_EQ(cell(*window, 0, LinkTableModel::FreeTextColumn), "Pastéis de nata");
+    EXPECT_EQ(cell(*window, 1, LinkTableModel::NameColumn), "Porto");
+    EXPECT_EQ(cell(*window, 1, LinkTableModel::PrivateColumn), "********");
+    EXPECT_EQ(cell(*window, 2, LinkTableModel::NameColumn), "");
+    // The search knows the new links.
+    QTest::keyClicks(window->search()->field(), QStringLiteral("lisboa"));
+    EXPECT_TRUE(waitUntil([&] { return hitRows(*window).size() == 1; }));
+    EXPECT_EQ(hitRows(*window).value(0), "Lisboa – Café  —  Travel");
+    QTest::keyClick(window->search()->field(), Qt::Key_Escape);
+
+    clickBar(window->toolBar(0), "EXPORTBM");
+    EXPECT_EQ(asked, (QStringList{language.caption(Captions::ImportBookmarks),
+                                  language.caption(Captions::ExportBookmarks)}));
+    ASSERT_EQ(notifier.messages.size(), 2);
+    EXPECT_TRUE(notifier.messages[1].contains(QDir::toNativeSeparators(exported)));
+    const QString file = QString::fromUtf8(fileBytes(exported));
+    EXPECT_TRUE(file.startsWith("<!DOCTYPE NETSCAPE-Bookmark-file-1>"));
+    for (const QString folder : {"Imported", "Recipes", "Travel"})
+        EXPECT_TRUE(file.contains("<H3>" + folder + "</H3>")) << folder.toStdString();
+    EXPECT_TRUE(file.contains("HREF=\"https://lisboa.example/?a=1&amp;b=2\""));
+    EXPECT_TRUE(file.contains(">Lisboa – Café</A>\n        <DD>Pastéis de nata\n"));
+    EXPECT_TRUE(file.contains(">Porto</A>"));
+    EXPECT_FALSE(file.contains("door code"));
 }
