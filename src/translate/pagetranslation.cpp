@@ -81,6 +81,7 @@ void PageTranslation::translate() {
     m_toApply.clear();
     m_applying = 0;
     m_done = 0;
+    m_doneShown = 0;
     m_total = 0;
     m_failure.clear();
     setState(State::Translating);
@@ -158,11 +159,16 @@ void PageTranslation::onTranslated(quint64 id, const QString &fragment) {
         m_flushQueued = true;
         QTimer::singleShot(0, this, &PageTranslation::flushTranslations);
     }
-    Q_EMIT progress(m_done, m_total);
 }
 
 void PageTranslation::flushTranslations() {
     m_flushQueued = false;
+    // The bar's count moves once a call into the page, not once an answer: hundreds of
+    // answers a second would each redraw it and tell it to the accessibility bus.
+    if (m_done != m_doneShown) {
+        m_doneShown = m_done;
+        Q_EMIT progress(m_done, m_total);
+    }
     if (m_toApply.isEmpty() || !m_view)
         return;
     QJsonArray entries;
