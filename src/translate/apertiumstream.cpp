@@ -1,7 +1,5 @@
 #include "translate/apertiumstream.h"
 
-#include <QRegularExpression>
-
 namespace {
 
 bool isReserved(QChar c) {
@@ -29,18 +27,34 @@ bool isFormat(QChar c) {
            c == QLatin1Char('\t');
 }
 
-const QRegularExpression &placeholderPattern() {
-    static const QRegularExpression pattern(QStringLiteral("<(/?)x([0-9]{1,9})(/?)>"));
-    return pattern;
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// The length of the placeholder tag at from, or 0 when none starts there.
-qsizetype placeholderAt(const QString &text, qsizetype from) {
-    const QRegularExpressionMatch match = placeholderPattern().match(
-        text, from, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
-    if (!match.hasMatch() || (match.capturedLength(1) > 0 && match.capturedLength(3) > 0))
+// The length of the placeholder tag (<x1>, </x1>, <x1/>, up to nine digits) at from, or 0
+// when none starts there. Read by hand: a pattern match checks the whole text each time,
+// which made a long text with many < quadratic.
+qsizetype placeholderAt(QStringView text, qsizetype from) {
+    const qsizetype size = text.size();
+    qsizetype i = from + 1;
+    if (from >= size || text.at(from) != QLatin1Char('<'))
         return 0;
-    return match.capturedLength(0);
+    const bool closing = i < size && text.at(i) == QLatin1Char('/');
+    if (closing)
+        ++i;
+    if (i >= size || text.at(i) != QLatin1Char('x'))
+        return 0;
+    const qsizetype digits = ++i;
+    while (i < size && i - digits < 10 && isDigit(text.at(i)))
+        ++i;
+    if (i == digits || i - digits > 9)
+        return 0;
+    const bool empty = i < size && text.at(i) == QLatin1Char('/');
+    if (empty)
+        ++i;
+    if (i >= size || text.at(i) != QLatin1Char('>') || (closing && empty))
+        return 0;
+    return i + 1 - from;
 }
 
 // The character an entity at from stands for, and its length; length 0 when the & is a
@@ -51,9 +65,12 @@ struct Entity {
 };
 
 Entity entityAt(const QString &text, qsizetype from) {
-    const qsizetype end = text.indexOf(QLatin1Char(';'), from);
-    if (end < 0 || end - from > 12)
+    // Only the next few characters: a long text of lone & must not be read to its end each
+    // time.
+    const qsizetype near = QStringView(text).mid(from, 13).indexOf(QLatin1Char(';'));
+    if (near < 0)
         return {};
+    const qsizetype end = from + near;
     const QStringView name = QStringView(text).mid(from + 1, end - from - 1);
     const qsizetype length = end - from + 1;
     static const struct {
@@ -89,7 +106,15 @@ void appendText(QString &stream, char32_t code) {
         if (isReserved(c))
             stream += QLatin1Char('\\');
     }
-    stream += QString::fromUcs4(&code, 1);
+    if (QChar::requiresSurrogates(code)) {
+        stream += QChar(QChar::highSurrogate(code));
+        stream += QChar(QChar::lowSurrogate(code));
+    } else if (QChar::isSurrogate(code)) {
+        // A lone half of a pair is no character.
+        stream += QChar(QChar::ReplacementCharacter);
+    } else {
+        stream += QChar(char16_t(code));
+    }
 }
 
 void appendEscapedHtml(QString &fragment, QChar c) {
@@ -157,6 +182,32 @@ qsizetype unescapedIndex(const QString &stream, qsizetype from, QLatin1String cl
     return -1;
 }
 
+// ASCII characters that the writer (Writes) or the reader (Reads) must look at; every other
+// character is copied as it is, a run at a time. A table keeps the work per character small
+// on long texts.
+struct Specials {
+    bool ascii[128] = {};
+    constexpr explicit Specials(const char *chars, bool nul) {
+        for (; *chars; ++chars)
+            ascii[int(*chars)] = true;
+        ascii[0] = nul;
+    }
+};
+constexpr Specials Writes("\\[]{}^$@/<>~\n\r\t&", true);
+constexpr Specials Reads("\\[]^$@/&<>\"", true);
+
+// Where the run of characters from from that need no look ends. The writer looks at every
+// half of a surrogate pair, the reader at none.
+qsizetype plainEnd(QStringView text, qsizetype from, const Specials &specials, bool surrogates) {
+    qsizetype i = from;
+    for (; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u < 128 ? specials.ascii[u] : surrogates && QChar::isSurrogate(u))
+            break;
+    }
+    return i;
+}
+
 } // namespace
 
 QString ApertiumStream::fromFragment(const QString &fragment) {
@@ -164,6 +215,11 @@ QString ApertiumStream::fromFragment(const QString &fragment) {
     stream.reserve(fragment.size() + fragment.size() / 8 + 8);
     qsizetype i = 0;
     while (i < fragment.size()) {
+        if (const qsizetype end = plainEnd(fragment, i, Writes, true); end > i) {
+            stream += QStringView(fragment).mid(i, end - i);
+            i = end;
+            continue;
+        }
         const QChar c = fragment.at(i);
         if (c == QLatin1Char('<')) {
             if (const qsizetype tag = placeholderAt(fragment, i)) {
@@ -201,6 +257,11 @@ QString ApertiumStream::toFragment(const QString &stream) {
     bool inUnit = false;
     qsizetype i = 0;
     while (i < stream.size()) {
+        if (const qsizetype end = plainEnd(stream, i, Reads, false); end > i) {
+            fragment += QStringView(stream).mid(i, end - i);
+            i = end;
+            continue;
+        }
         const QChar c = stream.at(i);
         switch (c.unicode()) {
         case '\\':

@@ -79,7 +79,9 @@ void PageTranslation::translate() {
     m_asked.clear();
     m_seenBlocks.clear();
     m_toApply.clear();
+    m_applying = 0;
     m_done = 0;
+    m_doneShown = 0;
     m_total = 0;
     m_failure.clear();
     setState(State::Translating);
@@ -150,16 +152,23 @@ void PageTranslation::onTranslated(quint64 id, const QString &fragment) {
     ++m_done;
     if (fragment.size() <= MaxTranslationChars)
         m_toApply.append({blockId, fragment});
-    if (!m_flushQueued) {
+    // Answers that arrive together go into the page in one call, and while the page is
+    // putting some in, the next ones wait for it: each call makes the page lay itself out
+    // again, and on a long page calls that pile up cost more than the translation.
+    if (!m_flushQueued && m_applying == 0) {
         m_flushQueued = true;
-        // Answers that arrive together go into the page in one call.
         QTimer::singleShot(0, this, &PageTranslation::flushTranslations);
     }
-    Q_EMIT progress(m_done, m_total);
 }
 
 void PageTranslation::flushTranslations() {
     m_flushQueued = false;
+    // The bar's count moves once a call into the page, not once an answer: hundreds of
+    // answers a second would each redraw it and tell it to the accessibility bus.
+    if (m_done != m_doneShown) {
+        m_doneShown = m_done;
+        Q_EMIT progress(m_done, m_total);
+    }
     if (m_toApply.isEmpty() || !m_view)
         return;
     QJsonArray entries;
@@ -170,13 +179,15 @@ void PageTranslation::flushTranslations() {
     json.replace(QChar(0x2028), QStringLiteral("\\u2028"));
     json.replace(QChar(0x2029), QStringLiteral("\\u2029"));
     ++m_applying;
-    m_view->runIsolatedScript(call(QStringLiteral("apply"), json),
-                              [self = QPointer<PageTranslation>(this)](const QVariant &) {
-                                  if (!self)
-                                      return;
-                                  --self->m_applying;
-                                  self->checkFinished();
-                              });
+    m_view->runIsolatedScript(
+        call(QStringLiteral("apply"), json),
+        [self = QPointer<PageTranslation>(this), token = m_token](const QVariant &) {
+            if (!self || self->m_token != token)
+                return;
+            --self->m_applying;
+            self->flushTranslations();
+            self->checkFinished();
+        });
 }
 
 void PageTranslation::checkFinished() {
@@ -231,6 +242,7 @@ void PageTranslation::end(State state) {
         m_translator->cancelAll();
     m_asked.clear();
     m_toApply.clear();
+    m_applying = 0;
     m_token.clear();
     setState(state);
 }

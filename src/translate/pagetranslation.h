@@ -84,6 +84,8 @@ private:
     // Calls putting translations into the page that have not come back yet.
     int m_applying = 0;
     int m_done = 0;
+    // What progress() last told.
+    int m_doneShown = 0;
     int m_total = 0;
     QString m_failure;
 };

@@ -1,6 +1,6 @@
 // The kept-running pipeline of the real spa-eng pair (apertium-eng-spa installed): blocks in
-// order with their placeholders, blocks dropped by cancelAll(), and a chain whose program
-// dies.
+// order with their placeholders, blocks dropped by cancelAll(), a chain whose program
+// dies, and one whose pipeline goes in the middle of a page.
 #include "filehelpers.h"
 #include "translate/apertiummodefile.h"
 #include "translate/apertiumpipeline.h"
@@ -10,6 +10,7 @@
 #include <QPair>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -107,6 +108,24 @@ TEST(ApertiumPipeline, ReportsADeadProgramAndStartsAgain) {
     ASSERT_TRUE(waitUntil([&] { return answers.translated.size() == 2; }, TimeLimitMs));
     EXPECT_EQ(answers.translated[1].first, 4u);
     EXPECT_EQ(answers.translated[1].second, QStringLiteral("A cat."));
+}
+
+// The tab closed in the middle of a page: the chain's processes are gone, reaped (a zombie
+// still answers kill 0), by the time the pipeline is.
+TEST(ApertiumPipeline, EndsAndReapsItsChainWhenDestroyedMidPage) {
+    auto pipeline = std::make_unique<ApertiumPipeline>(
+        ApertiumModeFile::installedPath(QStringLiteral("spa-eng")), QStringLiteral("spa-eng"));
+    Answers answers(*pipeline);
+    pipeline->translate(1, QStringLiteral("Una casa."));
+    ASSERT_TRUE(waitUntil([&] { return answers.count() == 1; }, TimeLimitMs));
+    const QList<qint64> processes = pipeline->processIds();
+    ASSERT_GE(processes.size(), 3);
+    for (int n = 2; n < 200; ++n)
+        pipeline->translate(n, QStringLiteral("El perro come la manzana roja en el jardín."));
+    ASSERT_TRUE(waitUntil([&] { return answers.count() > 2; }, TimeLimitMs));
+    pipeline.reset();
+    for (const qint64 pid : processes)
+        EXPECT_EQ(::kill(pid_t(pid), 0), -1) << pid;
 }
 
 TEST(ApertiumPipeline, ReportsAMissingModeFile) {

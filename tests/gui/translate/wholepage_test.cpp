@@ -1,6 +1,7 @@
 // Whole-page translation as a reader meets it in the main window: the real engine on pages
 // served from 127.0.0.1, the real Apertium spa-eng pair, and the real LibreOffice for the
-// Word export. What the page should read is asked of a bare apertium run, never written here.
+// Word and PDF exports. What the page should read is asked of a bare apertium run, never written
+// here.
 #include "browser/enginewebview.h"
 #include "browser/navigationpolicy.h"
 #include "commandbar/maincommandbars.h"
@@ -111,19 +112,26 @@ protected:
         return waitUntil([&] { return tab().shown() == shown; }, TimeLimitMs);
     }
 
-    QString exportWord(const QString &target) {
-        window->pageExports().setOfficeSuite(
-            std::make_unique<LibreOfficeSuite>(out.filePath(QStringLiteral("profile"))));
+    // Saves the page through the save menu's key and gives the text the file holds.
+    QString exportText(const char *key, const QString &target) {
+        if (!officeSet) {
+            window->pageExports().setOfficeSuite(
+                std::make_unique<LibreOfficeSuite>(out.filePath(QStringLiteral("profile"))));
+            officeSet = true;
+        }
         window->pageExports().setFileChooser(
             [target](QWidget *, const SaveDialogRequest &) { return target; });
-        Q_EMIT window->bars().buttonClick(3, QStringLiteral("SAVE:WORDH"));
+        Q_EMIT window->bars().buttonClick(3, QLatin1String(key));
         EXPECT_TRUE(waitUntil([&] { return !window->pageExports().exports().isBusy(); },
                               ExportTimeLimitMs));
-        QProcess unzip;
-        unzip.start(QStringLiteral("unzip"),
-                    {QStringLiteral("-p"), target, QStringLiteral("word/document.xml")});
-        unzip.waitForFinished(TimeLimitMs);
-        return QString::fromUtf8(unzip.readAllStandardOutput());
+        QProcess reader;
+        if (target.endsWith(QLatin1String(".pdf")))
+            reader.start(QStringLiteral("pdftotext"), {target, QStringLiteral("-")});
+        else
+            reader.start(QStringLiteral("unzip"),
+                         {QStringLiteral("-p"), target, QStringLiteral("word/document.xml")});
+        reader.waitForFinished(TimeLimitMs);
+        return QString::fromUtf8(reader.readAllStandardOutput());
     }
 
     TemporaryProgramFolder folder;
@@ -131,6 +139,7 @@ protected:
     TestHttpServer server;
     RecordingNotifier notifier;
     std::unique_ptr<MainWindow> window;
+    bool officeSet = false;
 };
 
 } // namespace
@@ -179,10 +188,15 @@ TEST_F(WholePageTranslation, ASpanishPageIsOfferedTurnedEnglishInPlaceExportedAn
         [&] { return text("document.getElementById('late').innerText") == apertium(late); },
         TimeLimitMs));
 
-    // The Word export holds what the reader sees.
-    const QString word = exportWord(out.filePath(QStringLiteral("translated.docx")));
+    // The Word and PDF exports hold what the reader sees.
+    const QString word = exportText("SAVE:WORDH", out.filePath(QStringLiteral("translated.docx")));
     EXPECT_TRUE(word.contains(apertium(originals[0]))) << word.left(2000).toStdString();
     EXPECT_FALSE(word.contains(originals[0]));
+    const QString pdf =
+        exportText("SAVE:PDF", out.filePath(QStringLiteral("translated.pdf"))).simplified();
+    EXPECT_TRUE(pdf.contains(apertium(originals[2]))) << pdf.left(2000).toStdString();
+    EXPECT_TRUE(pdf.contains(apertium(late))) << pdf.left(2000).toStdString();
+    EXPECT_FALSE(pdf.contains(originals[0]));
 
     bar().showOriginalButton()->click();
     ASSERT_TRUE(waitUntil(

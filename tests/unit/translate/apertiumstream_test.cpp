@@ -26,6 +26,8 @@ const StreamCase WrittenCases[] = {
      "\\<b\\> \\<x1 class=a\\> \\<y1\\> \\<\\/x1\\/\\> & &bogus;"},
     {"empty block", "", ""},
     {"an entity for NUL", "a&#0;b", "a&#0;b"},
+    {"nine digits at most, astral characters whole", "<x123456789/> <x1234567890> &#x1F600;&x;",
+     "[<x123456789\\/>] \\<x1234567890\\> \xf0\x9f\x98\x80&x;"},
 };
 
 TEST(ApertiumStream, WritesAndReadsBack) {
