@@ -1,5 +1,6 @@
 #include "bookmarkfile.h"
 
+#include "htmlentities.h"
 #include "text/textfile.h"
 
 #include <QDateTime>
@@ -25,42 +26,6 @@ struct ReadState {
     BookmarkFile::Parsed parsed;
 };
 
-QString decodeEntities(QStringView html) {
-    static const QHash<QString, QChar> named = {
-        {QStringLiteral("amp"), QLatin1Char('&')},   {QStringLiteral("lt"), QLatin1Char('<')},
-        {QStringLiteral("gt"), QLatin1Char('>')},    {QStringLiteral("quot"), QLatin1Char('"')},
-        {QStringLiteral("apos"), QLatin1Char('\'')}, {QStringLiteral("nbsp"), QChar(0xA0)}};
-    QString out;
-    out.reserve(html.size());
-    for (qsizetype i = 0; i < html.size(); ++i) {
-        const qsizetype semi =
-            html.at(i) == QLatin1Char('&') ? html.indexOf(QLatin1Char(';'), i) : -1;
-        if (semi < 0 || semi - i > 10) {
-            out.append(html.at(i));
-            continue;
-        }
-        const QStringView name = html.mid(i + 1, semi - i - 1);
-        if (name.startsWith(QLatin1Char('#'))) {
-            bool ok = false;
-            const bool hex = name.size() > 1 &&
-                             (name.at(1) == QLatin1Char('x') || name.at(1) == QLatin1Char('X'));
-            const uint code = name.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
-            if (ok && code > 0 && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF)) {
-                const char32_t point = code;
-                out.append(QString::fromUcs4(&point, 1));
-                i = semi;
-                continue;
-            }
-        } else if (const auto found = named.constFind(name.toString()); found != named.constEnd()) {
-            out.append(*found);
-            i = semi;
-            continue;
-        }
-        out.append(html.at(i));
-    }
-    return out;
-}
-
 QHash<QString, QString> attributesOf(QStringView tag) {
     QHash<QString, QString> attributes;
     qsizetype i = 0;
@@ -84,7 +49,8 @@ QHash<QString, QString> attributesOf(QStringView tag) {
         qsizetype end = valueStart;
         while (end < tag.size() && (quoted ? tag.at(end) != quote : !tag.at(end).isSpace()))
             ++end;
-        attributes.insert(name, decodeEntities(tag.mid(valueStart, end - valueStart)).trimmed());
+        attributes.insert(name,
+                          HtmlEntities::decode(tag.mid(valueStart, end - valueStart)).trimmed());
         i = end + 1;
     }
     return attributes;
@@ -260,7 +226,7 @@ QString BookmarkFile::dateOf(const QString &addDate) {
 }
 
 QString BookmarkFile::plainText(QStringView html) {
-    QString text = decodeEntities(html);
+    QString text = HtmlEntities::decode(html);
     for (QChar &c : text) {
         if (c.category() == QChar::Other_Control)
             c = QLatin1Char(' ');

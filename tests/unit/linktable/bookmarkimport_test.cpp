@@ -90,7 +90,8 @@ TEST_F(BookmarkImportFiles, FirefoxFileFillsNamedGroupsAndASecondImportAddsNothi
     EXPECT_EQ(travel[0].freeText, "Best pastéis de nata, then the tram");
     EXPECT_EQ(travel[0].dateAdded, "2024-01-01");
     EXPECT_EQ(travel[1].name, "Porto");
-    EXPECT_EQ(group(2).value(0).name, "Sevilla <Alcázar>");
+    // Named references as HTML 4 has them; a bare & or one without its ; stays as written.
+    EXPECT_EQ(group(2).value(0).name, QString::fromUtf8("Sevilla <Alcázar> – 5 € &amp c&eacute"));
     EXPECT_EQ(group(2).value(0).dateAdded, "2024-02-01");
     EXPECT_EQ(group(3).value(0).name, "日本語のページ");
 
