@@ -8,18 +8,18 @@ name to its closing brace, lambdas inside it included.
 Usage: check-sizes.py [folder ...]   (default: src)
 """
 
-import importlib.util
 import os
+import runpy
 import re
 import sys
+import types
 
 MAX_FILE_LINES = 400
 MAX_FUNCTION_LINES = 60
 
-_source = importlib.util.spec_from_file_location(
-    "deduced", os.path.join(os.path.dirname(os.path.abspath(__file__)), "check-deduced-returns.py"))
-deduced = importlib.util.module_from_spec(_source)
-_source.loader.exec_module(deduced)
+# The function scanner of check-deduced-returns.py, whose name cannot be imported.
+deduced = types.SimpleNamespace(**runpy.run_path(
+    os.path.join(os.path.dirname(os.path.abspath(__file__)), "check-deduced-returns.py")))
 
 
 def function_spans(code):
