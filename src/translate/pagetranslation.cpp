@@ -15,6 +15,10 @@ namespace {
 constexpr int MaxTranslationChars = 4 * PageTranslation::MaxFragmentChars + 1000;
 // Well beyond what any block id of a real page reaches, and exact in a script's number.
 constexpr double MaxBlockId = 9007199254740991.0;
+// Answers for blocks off screen go into the page at most this often. Each call makes the
+// page lay itself out and draw again; at one call an answer, a long page spent as much on
+// that as on its translation, taking the processor from the translator.
+constexpr int OffScreenCallMs = 200;
 
 // text as a script string literal.
 QString scriptString(const QString &text) {
@@ -37,7 +41,10 @@ QString newToken() {
 PageTranslation::PageTranslation(WebView *view, BlockTranslator *translator, QObject *parent)
     : QObject(parent)
     , m_view(view)
-    , m_translator(translator) {
+    , m_translator(translator)
+    , m_nextCall(new QTimer(this)) {
+    m_nextCall->setSingleShot(true);
+    connect(m_nextCall, &QTimer::timeout, this, &PageTranslation::flushTranslations);
     connect(m_translator, &BlockTranslator::translated, this, &PageTranslation::onTranslated);
     connect(m_translator, &BlockTranslator::failed, this, &PageTranslation::onFailed);
     connect(m_view, &WebView::isolatedMessage, this, &PageTranslation::onMessage);
@@ -77,8 +84,11 @@ void PageTranslation::translate() {
         return;
     m_token = newToken();
     m_asked.clear();
+    m_onScreen.clear();
     m_seenBlocks.clear();
     m_toApply.clear();
+    m_onScreenWaiting = false;
+    m_lastCall.invalidate();
     m_applying = 0;
     m_done = 0;
     m_doneShown = 0;
@@ -119,9 +129,10 @@ void PageTranslation::acceptBlocks(const QString &json) {
         return;
     }
     const QJsonArray blocks = message.value(QStringLiteral("blocks")).toArray();
+    const int shown = message.value(QStringLiteral("shown")).toInt();
     const int totalBefore = m_total;
-    for (const QJsonValue &entry : blocks) {
-        const QJsonArray pair = entry.toArray();
+    for (qsizetype index = 0; index < blocks.size(); ++index) {
+        const QJsonArray pair = blocks.at(index).toArray();
         const double id = pair.at(0).toDouble(-1);
         const QString fragment = pair.at(1).toString();
         if (pair.size() != 2 || !pair.at(1).isString() || id < 1 || id > MaxBlockId ||
@@ -134,6 +145,8 @@ void PageTranslation::acceptBlocks(const QString &json) {
         m_seenBlocks.insert(blockId);
         const quint64 request = m_nextRequest++;
         m_asked.insert(request, blockId);
+        if (index < shown)
+            m_onScreen.insert(request);
         ++m_total;
         m_translator->translate(request, fragment);
     }
@@ -149,20 +162,33 @@ void PageTranslation::onTranslated(quint64 id, const QString &fragment) {
         return;
     const qint64 blockId = asked.value();
     m_asked.erase(asked);
+    const bool onScreen = m_onScreen.remove(id);
     ++m_done;
-    if (fragment.size() <= MaxTranslationChars)
+    if (fragment.size() <= MaxTranslationChars) {
         m_toApply.append({blockId, fragment});
-    // Answers that arrive together go into the page in one call, and while the page is
-    // putting some in, the next ones wait for it: each call makes the page lay itself out
-    // again, and on a long page calls that pile up cost more than the translation.
-    if (!m_flushQueued && m_applying == 0) {
-        m_flushQueued = true;
-        QTimer::singleShot(0, this, &PageTranslation::flushTranslations);
+        m_onScreenWaiting = m_onScreenWaiting || onScreen;
     }
+    scheduleCall();
+    // An answer too long to put in may have been the last one.
+    checkFinished();
+}
+
+void PageTranslation::scheduleCall() {
+    // While the page is putting some answers in, the next ones wait for it and then go in
+    // together: calls that pile up cost the page more than the translation.
+    if (m_applying > 0 || (m_toApply.isEmpty() && m_done == m_doneShown))
+        return;
+    // What the reader sees goes in at once, and so does the last answer; the rest waits
+    // for the next call.
+    int delay = 0;
+    if (!m_onScreenWaiting && !m_asked.isEmpty() && m_lastCall.isValid())
+        delay = int(qMax(qint64(0), OffScreenCallMs - m_lastCall.elapsed()));
+    if (!m_nextCall->isActive() || m_nextCall->remainingTime() > delay)
+        m_nextCall->start(delay);
 }
 
 void PageTranslation::flushTranslations() {
-    m_flushQueued = false;
+    m_nextCall->stop();
     // The bar's count moves once a call into the page, not once an answer: hundreds of
     // answers a second would each redraw it and tell it to the accessibility bus.
     if (m_done != m_doneShown) {
@@ -175,6 +201,8 @@ void PageTranslation::flushTranslations() {
     for (const auto &[blockId, fragment] : std::as_const(m_toApply))
         entries.append(QJsonArray{blockId, fragment});
     m_toApply.clear();
+    m_onScreenWaiting = false;
+    m_lastCall.start();
     QString json = QString::fromUtf8(QJsonDocument(entries).toJson(QJsonDocument::Compact));
     json.replace(QChar(0x2028), QStringLiteral("\\u2028"));
     json.replace(QChar(0x2029), QStringLiteral("\\u2029"));
@@ -185,7 +213,7 @@ void PageTranslation::flushTranslations() {
             if (!self || self->m_token != token)
                 return;
             --self->m_applying;
-            self->flushTranslations();
+            self->scheduleCall();
             self->checkFinished();
         });
 }
@@ -207,6 +235,7 @@ void PageTranslation::stopWith(const QString &reason) {
         return;
     m_failure = reason;
     m_asked.clear();
+    m_onScreen.clear();
     m_translator->cancelAll();
     // What was translated stays; the page stops sending what it adds.
     flushTranslations();
@@ -241,7 +270,10 @@ void PageTranslation::end(State state) {
     if (m_translator)
         m_translator->cancelAll();
     m_asked.clear();
+    m_onScreen.clear();
     m_toApply.clear();
+    m_onScreenWaiting = false;
+    m_nextCall->stop();
     m_applying = 0;
     m_token.clear();
     setState(state);

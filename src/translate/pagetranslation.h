@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -9,6 +10,7 @@
 #include <QString>
 
 class BlockTranslator;
+class QTimer;
 class WebView;
 
 // The whole page of one view translated in place. A page script in the view's isolated
@@ -63,6 +65,7 @@ private:
     void onTranslated(quint64 id, const QString &fragment);
     void onFailed(quint64 id, const QString &reason);
     void onDocumentComplete();
+    void scheduleCall();
     void flushTranslations();
     // Stops asking and listening; the page keeps what it shows.
     void end(State state);
@@ -78,9 +81,14 @@ private:
     quint64 m_nextRequest = 1;
     // Translator id -> the page's block id, for blocks asked and not yet answered.
     QHash<quint64, qint64> m_asked;
+    // Translator ids of asked blocks the reader saw on screen when they were found.
+    QSet<quint64> m_onScreen;
     QSet<qint64> m_seenBlocks;
     QList<QPair<qint64, QString>> m_toApply;
-    bool m_flushQueued = false;
+    // An answer for a block on screen is among m_toApply.
+    bool m_onScreenWaiting = false;
+    QTimer *m_nextCall;
+    QElapsedTimer m_lastCall;
     // Calls putting translations into the page that have not come back yet.
     int m_applying = 0;
     int m_done = 0;

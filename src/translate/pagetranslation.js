@@ -127,7 +127,8 @@
     }
   }
 
-  // What is on screen first, then the rest, each in document order.
+  // What is on screen first, then the rest, each in document order; shown counts the
+  // leading blocks the reader sees, which the program puts in as soon as they come.
   function screenFirst(found) {
     var shown = [], rest = [];
     var height = window.innerHeight, width = window.innerWidth;
@@ -137,13 +138,14 @@
                      (box.width > 0 || box.height > 0);
       (onScreen ? shown : rest).push(block);
     });
-    return shown.concat(rest);
+    return {blocks: shown.concat(rest), shown: shown.length};
   }
 
-  // Messages of at most MaxMessageChars; the first goes back as the value of start.
-  function messages(found) {
+  // Messages of at most MaxMessageChars; the first goes back as the value of start. Each
+  // says how many of its leading blocks are on screen.
+  function messages(ordered) {
     var list = [], current = [], size = 0;
-    found.forEach(function (block) {
+    ordered.blocks.forEach(function (block) {
       if (size + block.fragment.length > MaxMessageChars && current.length > 0) {
         list.push(current);
         current = [];
@@ -154,8 +156,11 @@
     });
     if (current.length > 0)
       list.push(current);
+    var shownLeft = ordered.shown;
     return list.map(function (entries) {
-      return JSON.stringify({token: token, blocks: entries});
+      var shown = Math.min(shownLeft, entries.length);
+      shownLeft -= shown;
+      return JSON.stringify({token: token, shown: shown, blocks: entries});
     });
   }
 
@@ -368,10 +373,15 @@
     observer = new MutationObserver(changed);
     observer.observe(document.documentElement,
                      {childList: true, subtree: true, characterData: true});
-    var list = messages((title ? [title] : []).concat(screenFirst(found)));
+    var ordered = screenFirst(found);
+    if (title) {
+      ordered.blocks.unshift(title);
+      ++ordered.shown;
+    }
+    var list = messages(ordered);
     for (var i = 1; i < list.length; ++i)
       quortPost(list[i]);
-    return list.length > 0 ? list[0] : JSON.stringify({token: token, blocks: []});
+    return list.length > 0 ? list[0] : JSON.stringify({token: token, shown: 0, blocks: []});
   }
 
   function apply(givenToken, entries) {

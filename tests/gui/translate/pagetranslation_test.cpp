@@ -350,3 +350,27 @@ TEST(PageTranslationPageSideTest, WhatThePageSendsIsCheckedAndFailuresAreTold) {
     EXPECT_EQ(told, "The pair spa-eng stopped.");
     EXPECT_EQ(translation.failureReason(), told);
 }
+
+// A block whose translation is too long to put in stays as it was, and the page still ends
+// translated, even when that answer is the last and the page is putting nothing in.
+TEST(PageTranslationPageSideTest, AnAnswerTooLongToPutInStillEndsTheTranslation) {
+    FakeWebView view;
+    WordTranslator translator;
+    PageTranslation translation(&view, &translator);
+    QString block;
+    while (block.size() + 7 <= PageTranslation::MaxFragmentChars)
+        block += QStringLiteral("trampa ");
+    view.setIsolatedAnswer([&](const QString &script) -> QVariant {
+        static const QRegularExpression start(QStringLiteral("start\\((\"[^\"]*\")\\)"));
+        const auto match = start.match(script);
+        if (!match.hasMatch())
+            return QVariant();
+        return QString(QStringLiteral("{\"token\":") % match.captured(1) %
+                       QStringLiteral(",\"shown\":1,\"blocks\":[[1,\"") % block.trimmed() %
+                       QStringLiteral("\"]]}"));
+    });
+    translation.translate();
+    ASSERT_TRUE(waitUntil([&] { return translation.state() == State::Translated; }));
+    EXPECT_EQ(translation.blocksDone(), 1);
+    EXPECT_EQ(translation.blocksTotal(), 1);
+}
