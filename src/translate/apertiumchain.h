@@ -16,9 +16,11 @@ class QTimer;
 //
 // Up to InFlight blocks are in the chain at once, so that its programs work side by side
 // and none waits long for the one before it (at 8, a long page took a fifth longer); the
-// rest wait here, so that cancelAll() leaves little for the chain to finish. The chain ends when this
-// is destroyed, or when cancelAll() is followed by IdleEndMs with no new block: a tab that
-// went away frees its processes, a page that goes on (text its scripts add) keeps them.
+// rest wait here, so that cancelAll() leaves little for the chain to finish.
+//
+// The chain ends when this is destroyed, or when cancelAll() is followed by IdleEndMs with
+// no new block: a tab that went away frees its processes, a page that goes on (text its
+// scripts add) keeps them.
 //
 // When a program ends or a block passes its limit, the chain is killed, and every block
 // still asked for is answered by failed(), in order; the next block starts a new chain.
